@@ -1,0 +1,1 @@
+// Command-line parsing of the saver (placeholder until the host lands).

@@ -1,0 +1,1 @@
+// The saver window and its message loop (placeholder until the host lands).

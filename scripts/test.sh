@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# The whole test suite: builds the three trees, runs the native unit tests, the Windows
+# tests under Wine (a fresh template prefix for this run) and the i686 smoke stage.
+set -u
+top=$(cd "$(dirname "$0")/.." && pwd)
+"$top/scripts/build.sh" || { echo "0 passed, 1 failed"; exit 1; }
+rm -rf "$top/build/win64/wine"
+passed=0 failed=0
+run_ctest() {  # run_ctest <tree>
+  local log="$top/build/$1/ctest.log"
+  echo "tests: $1"
+  (cd "$top/build/$1" && ctest -j "${WHIRL_JOBS:-2}" --output-on-failure --timeout 300) 2>&1 | tee "$log"
+  local line
+  line=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -n1)
+  local total=${line##* } bad
+  bad=$(sed -E 's/.* ([0-9]+) tests failed.*/\1/' <<<"$line")
+  if [ -z "$line" ]; then
+    grep -q "No tests were found" "$log" || failed=$((failed + 1))
+    return
+  fi
+  passed=$((passed + total - bad)) failed=$((failed + bad))
+}
+run_ctest native
+run_ctest win64
+if [ -x "$top/tests/i686/run-smoke.sh" ]; then
+  "$top/tests/i686/run-smoke.sh"
+  rc=$?
+  [ $rc = 0 ] || [ $rc = 77 ] || failed=$((failed + 1))
+fi
+echo "$passed passed, $failed failed"
+[ "$failed" = 0 ]
