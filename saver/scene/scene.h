@@ -1,0 +1,30 @@
+// The logo scene as the saver host sees it: start, one frame, stop, and what pointer
+// and keys do to it. All of it runs on the saver's one thread.
+#pragma once
+
+#include <windows.h>
+
+// Stores the saver window, creates its OpenGL context (CreateGlContext), loads the
+// model and textures and turns the light on. Drawing may start on return.
+void InitScene(HWND window);
+
+// Sets the viewport and projection for a client area of width x height pixels and
+// leaves the model-view matrix selected and reset. Called by CreateGlContext.
+void SetProjection(int width, int height);
+
+// Draws and presents one frame, then advances the spin by one step.
+void RenderFrame();
+
+// Frees meshes and textures, then hands the context back (DestroyGlContext).
+void ShutdownScene();
+
+// Interaction: pointer steering (screen pixels), lighting toggle, texture cycling.
+void SteerFromPointer(int x, int y);
+void ToggleLighting();
+void CycleBackTexture();
+void CycleIconTexture();
+
+// The texture slots in use; set from the settings before InitScene and read back after
+// the loop so keypad choices persist.
+extern int backTextureSlot;
+extern int iconTextureSlot;
