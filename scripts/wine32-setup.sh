@@ -1,0 +1,182 @@
+#!/bin/bash
+# Makes this machine able to run the shipped i686 programs: 32-bit Wine
+# (wine32:i386 and the i386 Mesa drivers) executed through qemu-i386, which
+# the kernel calls for every 32-bit ELF file by a binfmt_misc entry.
+#
+# Idempotent: whatever is already in place is kept, so a second run is quick
+# and needs no network. qemu-i386 comes from the qemu-user package of
+# bookworm-backports (the release's own qemu 7.2 takes about a minute per
+# 32-bit process start); it is fetched through a private apt configuration
+# and only its binary is unpacked into a cache folder, nothing is installed
+# system-wide. Never runs `apt-get autoremove`.
+#
+# Exit codes: 0 ready; 77 this machine cannot do it (the one line starting
+# "wine32-setup: SKIP:" says why); 1 something failed that should have worked.
+#
+# Environment:
+#   WHIRLMARK_QEMU_DIR  cache folder for qemu-i386 (default /opt/whirlmark-qemu)
+
+set -u
+
+QEMU_DIR=${WHIRLMARK_QEMU_DIR:-/opt/whirlmark-qemu}
+BINFMT_DIR=/proc/sys/fs/binfmt_misc
+BINFMT_NAME=whirlmark-i386
+QEMU_MIN_MAJOR=8
+APT_LOCK_WAIT=600
+
+I386_PACKAGES="wine32:i386 libxcomposite1:i386 libxcursor1:i386 libxfixes3:i386
+  libxi6:i386 libxinerama1:i386 libxrandr2:i386 libxrender1:i386
+  libxxf86vm1:i386 libgl1:i386 libgl1-mesa-dri:i386 libglx-mesa0:i386"
+
+say() { echo "wine32-setup: $*"; }
+skip() { echo "wine32-setup: SKIP: $*"; exit 77; }
+fail() { echo "wine32-setup: FAILED: $*" >&2; exit 1; }
+
+# Runs a command with its output kept in a log; shows the tail when it fails.
+logged() {
+    local log="$WORK/cmd.log" rc=0
+    "$@" >"$log" 2>&1 || rc=$?
+    [ $rc = 0 ] && return 0
+    tail -n 15 "$log" | sed 's/^/    /' >&2
+    return $rc
+}
+
+WORK=$(mktemp -d /tmp/wine32-setup.XXXXXX) || fail "cannot make a scratch folder"
+trap 'rm -rf "$WORK"' EXIT
+
+# ---------------------------------------------------------------- preconditions
+
+[ "$(uname -m)" = x86_64 ] || skip "host is $(uname -m), not x86_64"
+[ "$(id -u)" = 0 ] || skip "needs root (apt-get, binfmt_misc), running as $(id -un)"
+command -v dpkg >/dev/null && command -v apt-get >/dev/null ||
+    skip "not a Debian system (no dpkg/apt-get)"
+[ -x /usr/lib/wine/wine64 ] || skip "64-bit Wine (/usr/lib/wine/wine64) is not installed"
+grep -qw binfmt_misc /proc/filesystems ||
+    skip "the kernel has no binfmt_misc support, so it cannot hand 32-bit programs to qemu"
+
+# ------------------------------------------------------------ i386 Wine packages
+
+missing_packages() {
+    local p
+    for p in $I386_PACKAGES; do
+        dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null | grep -qx installed ||
+            echo "$p"
+    done
+}
+
+apt_quiet="-q -o DPkg::Lock::Timeout=$APT_LOCK_WAIT"
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    say "adding the i386 architecture to dpkg"
+    dpkg --add-architecture i386 || fail "dpkg --add-architecture i386"
+    NEED_UPDATE=1
+fi
+
+MISSING=$(missing_packages)
+if [ -n "$MISSING" ]; then
+    wine64_version=$(dpkg-query -W -f='${Version}' wine64 2>/dev/null)
+    # wine32 must match the installed wine64 exactly; an old list may lack it.
+    if [ -n "${NEED_UPDATE:-}" ] ||
+       ! apt-cache madison wine32:i386 2>/dev/null | grep -qF " $wine64_version "; then
+        say "apt-get update"
+        logged apt-get $apt_quiet update ||
+            skip "apt-get update failed (no access to the package mirror?)"
+    fi
+    say "installing $(echo $MISSING | tr '\n' ' ')"
+    DEBIAN_FRONTEND=noninteractive logged apt-get $apt_quiet install -y \
+        --no-install-recommends --no-remove $MISSING ||
+        skip "apt-get refused to install the i386 Wine packages"
+    MISSING=$(missing_packages)
+    [ -z "$MISSING" ] || fail "still missing after install: $(echo $MISSING)"
+else
+    say "i386 Wine packages present"
+fi
+[ -x /usr/lib/wine/wine ] || fail "wine32 is installed but /usr/lib/wine/wine is missing"
+
+# -------------------------------------------------------------------- qemu-i386
+
+qemu_major() {   # prints the major version of $1, or nothing
+    "$1" --version 2>/dev/null | sed -n 's/^qemu-i386 version \([0-9]*\)\..*/\1/p'
+}
+
+# The mirror that the system's own Debian sources use.
+mirror_uri() {
+    local f=/etc/apt/sources.list.d/debian.sources
+    if [ -r "$f" ]; then
+        awk '/^URIs:/ { uri = $2 } /^Suites:/ && / bookworm( |$)/ { print uri; exit }' "$f"
+        return
+    fi
+    [ -r /etc/apt/sources.list ] &&
+        awk '$1 == "deb" && $3 == "bookworm" { print $2; exit }' /etc/apt/sources.list
+}
+
+QEMU=$QEMU_DIR/qemu-i386
+major=$( [ -x "$QEMU" ] && qemu_major "$QEMU")
+if [ -n "$major" ] && [ "$major" -ge $QEMU_MIN_MAJOR ]; then
+    say "qemu-i386 $major present in $QEMU_DIR"
+else
+    URI=$(mirror_uri)
+    [ -n "$URI" ] || skip "cannot find the bookworm mirror in the apt sources"
+    say "fetching qemu-user from bookworm-backports ($URI)"
+    A=$WORK/apt
+    mkdir -p "$A/lists/partial" "$A/cache/archives/partial" "$A/parts" "$A/prefs"
+    echo "deb [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg]" \
+         "$URI bookworm-backports main" >"$A/sources.list"
+    APT_PRIVATE=(-o Dir::Etc::SourceList="$A/sources.list"
+                 -o Dir::Etc::SourceParts="$A/parts"
+                 -o Dir::Etc::PreferencesParts="$A/prefs"
+                 -o Dir::State::Lists="$A/lists"
+                 -o Dir::Cache="$A/cache"
+                 -o APT::Architectures::=amd64
+                 -o Debug::NoLocking=1)
+    logged apt-get -q "${APT_PRIVATE[@]}" update ||
+        skip "cannot reach bookworm-backports on $URI"
+    (cd "$WORK" && logged apt-get -q "${APT_PRIVATE[@]}" download qemu-user) ||
+        skip "download of qemu-user from bookworm-backports was refused"
+    deb=$(ls "$WORK"/qemu-user_*.deb 2>/dev/null | head -n 1)
+    [ -n "$deb" ] || fail "apt-get download left no qemu-user package"
+    mkdir -p "$WORK/unpack" "$QEMU_DIR" || fail "cannot create $QEMU_DIR"
+    dpkg-deb --fsys-tarfile "$deb" | tar -x -C "$WORK/unpack" ./usr/bin/qemu-i386 ||
+        fail "qemu-i386 is not in $(basename "$deb")"
+    install -m 755 "$WORK/unpack/usr/bin/qemu-i386" "$QEMU.new" && mv -f "$QEMU.new" "$QEMU" ||
+        fail "cannot install qemu-i386 into $QEMU_DIR"
+    major=$(qemu_major "$QEMU")
+    [ -n "$major" ] || fail "the unpacked qemu-i386 does not run (missing libraries?): $(ldd "$QEMU" | grep 'not found' | head -n 3 | tr '\n' ' ')"
+    [ "$major" -ge $QEMU_MIN_MAJOR ] || skip "bookworm-backports only has qemu $major, need $QEMU_MIN_MAJOR or newer"
+    say "qemu-i386 $major unpacked into $QEMU_DIR ($(basename "$deb"))"
+fi
+
+# The "-binfmt-P" suffix makes qemu take the extra argv[0] that the P flag adds.
+INTERP=$QEMU_DIR/i386-binfmt-P
+[ "$(readlink "$INTERP" 2>/dev/null)" = qemu-i386 ] || ln -sfn qemu-i386 "$INTERP" ||
+    fail "cannot link $INTERP"
+
+# ---------------------------------------------------------------- binfmt_misc
+
+if [ ! -e "$BINFMT_DIR/register" ]; then
+    say "mounting binfmt_misc"
+    mount -t binfmt_misc binfmt_misc "$BINFMT_DIR" 2>/dev/null ||
+        skip "cannot mount binfmt_misc on $BINFMT_DIR (container without that right?)"
+fi
+[ -w "$BINFMT_DIR/register" ] || skip "$BINFMT_DIR/register is not writable"
+
+ENTRY=$BINFMT_DIR/$BINFMT_NAME
+MAGIC='\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00'
+MASK='\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff'
+if [ -e "$ENTRY" ] && grep -qx enabled "$ENTRY" &&
+   grep -qx "interpreter $INTERP" "$ENTRY" && grep -qx 'flags: PF' "$ENTRY"; then
+    say "binfmt_misc entry $BINFMT_NAME present"
+else
+    [ -e "$ENTRY" ] && echo -1 >"$ENTRY"
+    say "registering i386 ELF with binfmt_misc as $BINFMT_NAME -> $INTERP"
+    echo ":$BINFMT_NAME:M::$MAGIC:$MASK:$INTERP:FP" >"$BINFMT_DIR/register" ||
+        skip "the kernel refused the binfmt_misc registration"
+fi
+
+# ---------------------------------------------------------------------- check
+
+# /usr/lib/wine/wine is itself a 32-bit ELF program: it runs only through qemu.
+v=$(timeout 120 /usr/lib/wine/wine --version 2>&1) ||
+    fail "32-bit Wine does not start through qemu: $v"
+say "ready: /usr/lib/wine/wine ($v, 32-bit through qemu-i386 $major)"
+exit 0
