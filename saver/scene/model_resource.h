@@ -1,0 +1,16 @@
+// Loads the logo model from the saver's own resources (Win32 glue over ReadModel).
+#pragma once
+
+#include "model.h"
+
+#include <windows.h>
+
+// The model's resource: type "MODEL", this id.
+constexpr int MODEL_RESOURCE_ID = 125;
+
+// Reads resource "MODEL" resourceId of module instance into model (empty on entry) and
+// computes its normals. Returns true after a complete read. A missing resource or data
+// that is not a 3DS model shows an "Error" message box and leaves the model empty;
+// damaged data keeps what was read before the damage (reported to the debugger only);
+// a file version above 3 shows a "Warning" message box and the model still loads.
+bool ImportModel(Model& model, int resourceId, HINSTANCE instance);
