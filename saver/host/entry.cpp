@@ -1,4 +1,53 @@
-// Entry point of the screen saver (placeholder until the host lands).
+// Entry point of the screen saver: reads the switch Windows started it with, creates
+// and reads the settings, and runs the one operation of the run mode.
 #include <windows.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
+#include <memory>
+
+#include "command_line.h"
+#include "password.h"
+#include "saver_globals.h"
+#include "saver_window.h"
+
+namespace {
+HWND ResolveParent(const ParsedCommandLine& line) {
+    switch (line.parentSource) {
+    case ParentSource::ForegroundWindow:
+        return GetForegroundWindow();
+    case ParentSource::PreviewHost:
+        return nullptr;  // the preview-host lookup is not built yet: same as no parent
+    case ParentSource::Number:
+        break;
+    }
+    return reinterpret_cast<HWND>(line.parent);
+}
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    g_instance = instance;
+    const ParsedCommandLine line = ParseCommandLine(GetCommandLineA());
+    g_runMode = line.mode;
+    const HWND parent = ResolveParent(line);
+
+    auto settings = std::make_unique<SaverSettings>();
+    g_settings = settings.get();
+    settings->ReadSystemSaverValues();
+    settings->ReadSettings();
+
+    switch (g_runMode) {
+    case RunMode::ChangePassword:
+        ChangeSaverPassword(parent);
+        break;
+    case RunMode::Configure:
+        break;  // the configuration dialog is not built yet
+    case RunMode::Preview:
+    case RunMode::FullScreen:
+        RunSaverWindow(parent);
+        break;
+    case RunMode::None:
+        break;
+    }
+
+    g_settings = nullptr;
+    return 0;
+}

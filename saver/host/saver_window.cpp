@@ -1,1 +1,190 @@
-// The saver window and its message loop (placeholder until the host lands).
+// The saver window: class, creation for full screen or preview, the message loop that
+// renders whenever the queue is empty, and the close rules (pointer travel, key press,
+// lost activation, password check after a grace period).
+#include "saver_window.h"
+
+#include "close_rules.h"
+#include "debug_trace.h"
+#include "password.h"
+#include "saver_globals.h"
+#include "scene.h"
+
+namespace {
+const char kClassName[] = "ScrClass";
+
+// The close rules apply only to a full-screen saver whose password prompt is not up.
+bool SaverActive() { return g_runMode == RunMode::FullScreen && !g_settings->inPasswordCheck; }
+
+SaverPoint CursorPosition() {
+    POINT point{};
+    GetCursorPos(&point);
+    return SaverPoint{point.x, point.y};
+}
+
+// WM_CLOSE of the full-screen saver: only a close that a rule asked for goes ahead,
+// and after the grace period only when the password prompt allows it.
+void HandleCloseRequest() {
+    SaverSettings& s = *g_settings;
+    if (!s.closeRequested || s.inPasswordCheck) return;
+    DebugTrace("WM_CLOSE: maybe we need a password");
+    int allowed = 1;
+    if (GracePeriodOver(s.startTick, GetTickCount(), s.passwordDelay)) {
+        s.BeginPasswordCheck();
+        allowed = VerifyPassword(s.window);
+        s.EndPasswordCheck();
+    }
+    if (allowed) {
+        DebugTrace("WM_CLOSE: doing a DestroyWindow");
+        DestroyWindow(s.window);
+    } else {
+        DebugTrace("WM_CLOSE: but failed password,  so doing nothing");
+    }
+}
+
+HWND CreateSaverWindow(HWND parent) {
+    if (g_runMode == RunMode::Preview) {
+        RECT rect;
+        if (!parent || !GetWindowRect(parent, &rect)) return nullptr;
+        return CreateWindowExA(0, kClassName, "SaverPreview", WS_CHILD | WS_VISIBLE, 0, 0,
+                               rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
+                               g_instance, nullptr);
+    }
+    return CreateWindowExA(WS_EX_TOPMOST, kClassName, "SaverWindow", WS_POPUP | WS_VISIBLE, 0, 0,
+                           GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr,
+                           nullptr, g_instance, nullptr);
+}
+}  // namespace
+
+void SaverSettings::RequestClose() {
+    closeRequested = 1;
+    PostMessageA(window, WM_CLOSE, 0, 0);
+}
+
+void SaverSettings::BeginPasswordCheck() {
+    inPasswordCheck = 1;
+    SendMessageA(window, WM_SETCURSOR, 0, 0);
+}
+
+void SaverSettings::EndPasswordCheck() {
+    inPasswordCheck = 0;
+    SendMessageA(window, WM_SETCURSOR, 0, 0);
+    anchor = CursorPosition();
+}
+
+LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    SaverSettings& s = *g_settings;
+    switch (message) {
+    case WM_CREATE:
+        DebugTrace("WM_CREATE...");
+        s.window = window;
+        s.anchor = CursorPosition();
+        s.startTick = GetTickCount();
+        break;
+    case WM_DESTROY:
+        DebugTrace("POSTQUITMESSAGE from WM_DESTROY!!");
+        PostQuitMessage(0);
+        break;
+    case WM_ACTIVATE:
+    case WM_ACTIVATEAPP:
+    case WM_NCACTIVATE:
+        if (SaverActive() && LOWORD(wParam) == 0) {
+            DebugTrace("WM_ACTIVATE: about to inactive window,  so sending close");
+            s.RequestClose();
+        }
+        break;
+    case WM_SETCURSOR:
+        SetCursor(SaverActive() ? nullptr : LoadCursorA(nullptr, IDC_ARROW));
+        break;
+    case WM_KEYDOWN:
+        if (!SaverActive()) break;
+        if (s.interactive) {
+            if (wParam == VK_ESCAPE)
+                PostQuitMessage(0);
+            else if (wParam == VK_NUMPAD0)
+                CycleBackTexture();
+            else if (wParam == VK_NUMPAD1)
+                CycleIconTexture();
+        } else {
+            DebugTrace("WM_BUTTONDOWN: sending close");
+            s.RequestClose();
+        }
+        break;
+    case WM_MOUSEMOVE:
+        if (!SaverActive()) break;
+        {
+            SaverPoint now = CursorPosition();
+            if (s.interactive) {
+                SteerFromPointer(now.x, now.y);
+            } else if (PointerBeyondThreshold(s.anchor, now, s.mouseThreshold)) {
+                DebugTrace("WM_MOUSEMOVE: gone beyond threshold,  sending close");
+                s.RequestClose();
+            }
+        }
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        ToggleLighting();
+        break;
+    case WM_SYSCOMMAND:
+        if (g_runMode != RunMode::FullScreen) break;
+        if (wParam == SC_SCREENSAVE) {
+            DebugTrace("WM_SYSCOMMAND: eating a SC_SCREENSAVE to stop a new saver from running.");
+            return 0;
+        }
+        if (wParam == SC_CLOSE) {
+            DebugTrace("WM_SYSCOMMAND: gobbling up a SC_CLOSE");
+            return 0;
+        }
+        break;
+    case WM_CLOSE:
+        if (g_runMode != RunMode::FullScreen) break;
+        HandleCloseRequest();
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void PumpMessages() {
+    for (;;) {
+        MSG message;
+        if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) return;
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        } else {
+            RenderFrame();
+        }
+    }
+}
+
+void RunSaverWindow(HWND parent) {
+    WNDCLASSA windowClass{};
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = SaverWindowProc;
+    windowClass.hInstance = g_instance;
+    windowClass.hCursor = g_settings->interactive ? LoadCursorA(nullptr, IDC_HAND) : nullptr;
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    windowClass.lpszClassName = kClassName;
+    RegisterClassA(&windowClass);
+
+    backTextureSlot = g_settings->backTexture;
+    iconTextureSlot = g_settings->iconTexture;
+
+    HWND window = CreateSaverWindow(parent);
+    if (!window) return;
+
+    InitScene(window);
+    BOOL scratch = FALSE;
+    const bool fullScreen = g_runMode == RunMode::FullScreen;
+    if (fullScreen) SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, TRUE, &scratch, 0);
+    PumpMessages();
+    if (fullScreen) SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, FALSE, &scratch, 0);
+
+    g_settings->backTexture = backTextureSlot;
+    g_settings->iconTexture = iconTextureSlot;
+    g_settings->WriteSettings();
+    ShutdownScene();
+}

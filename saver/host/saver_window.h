@@ -1,0 +1,17 @@
+// The saver window (full screen or preview child), its message loop and close rules.
+#pragma once
+
+#include <windows.h>
+
+// The whole life of the saver window in the current run mode (FullScreen or Preview,
+// as the child of `parent`): registers "ScrClass", creates the window, starts the
+// scene, runs the loop, then saves the settings and shuts the scene down. Returns at
+// once, doing nothing else, when the window cannot be created (a Preview without a
+// usable parent).
+void RunSaverWindow(HWND parent);
+
+// Window procedure of "ScrClass".
+LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Dispatches messages until WM_QUIT, rendering a frame whenever the queue is empty.
+void PumpMessages();

@@ -1,0 +1,50 @@
+// Reading and writing the saver's settings in the registry of the current user.
+#include <windows.h>
+
+#include "settings.h"
+
+namespace {
+// Reads one value into `out` when it can be read as exactly 4 bytes. A longer value
+// fails the query; a shorter one is ignored too rather than filling part of the number.
+void ReadFourBytes(HKEY key, const char* name, void* out) {
+    BYTE buffer[4];
+    DWORD size = sizeof buffer;
+    if (RegQueryValueExA(key, name, nullptr, nullptr, buffer, &size) == ERROR_SUCCESS &&
+        size == sizeof buffer)
+        CopyMemory(out, buffer, sizeof buffer);
+}
+}  // namespace
+
+void SaverSettings::ReadSystemSaverValues() {
+    passwordDelay = kDefaultPasswordDelay;
+    mouseThreshold = kDefaultMouseThreshold;
+    inPasswordCheck = 0;
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSystemSaverKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return;
+    ReadFourBytes(key, kPasswordDelayValue, &passwordDelay);
+    ReadFourBytes(key, kMouseThresholdValue, &mouseThreshold);
+    RegCloseKey(key);
+}
+
+void SaverSettings::ReadSettings() {
+    SetDefaults();
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return;
+    for (const SettingEntry& entry : kSettingsTable) ReadFourBytes(key, entry.valueName, &(this->*entry.field));
+    RegCloseKey(key);
+}
+
+void SaverSettings::WriteSettings() const {
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return;
+    for (const SettingEntry& entry : kSettingsTable) {
+        DWORD value = static_cast<DWORD>(this->*entry.field);
+        RegSetValueExA(key, entry.valueName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                       sizeof value);
+    }
+    RegCloseKey(key);
+}
