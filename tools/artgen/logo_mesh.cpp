@@ -15,7 +15,7 @@ namespace {
 
 constexpr double kDepth = 0.2;
 constexpr double kTraceCell = 0.004;      // grid spacing when tracing the mark
-constexpr double kTolerance = 0.0009;     // largest deviation of the outline from the mark
+constexpr double kTolerance = 0.001;     // largest deviation of the outline from the mark
 constexpr double kCreaseCos = 0.82;       // walls meeting at a sharper turn than ~35 degrees get a crease
 
 constexpr std::uint32_t kFrontGroup = 1, kBackGroup = 2, kWallGroup = 4;

@@ -153,24 +153,28 @@ RgbImage makeGrass() {
     return canvas.image();
 }
 RgbImage makeFractex1() {
-    const int size = 256;
+    const int size = 256, sub = 2;
+    auto marble = [](double u, double v) {
+        // Veins where a tilted sine band, bent by turbulence, crosses zero.
+        const double turb = turbulence(u * 2, v * 2, 7, 0.55, 61, 2);
+        const double band = std::sin((u * 2 + v * 1 + 1.25 * turb) * 2 * kPi);
+        const double fine = std::sin((u * 1 - v * 3 + 1.0 * turbulence(u * 3, v * 3, 6, 0.55, 67, 3)) * 2 * kPi);
+        const double vein = 1 - smoothstep(0.0, 0.32, std::fabs(band));
+        const double halo = 1 - smoothstep(0.0, 0.9, std::fabs(band));
+        const double thread = 1 - smoothstep(0.0, 0.08, std::fabs(fine));
+        const double cloud = fbm(u * 3, v * 3, 6, 0.55, 71, 3);
+        Colour c = mix(rgb255(242, 236, 226), rgb255(196, 204, 208), smoothstep(-0.5, 0.7, cloud));
+        c = mix(c, rgb255(170, 176, 182), 0.45 * halo * halo);
+        c = mix(c, rgb255(120, 136, 146), 0.5 * thread);
+        return mix(c, mix(rgb255(84, 100, 112), rgb255(30, 38, 48), vein), std::pow(vein, 1.5));
+    };
     RgbImage img(size, size);
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x) {
-            const double u = (x + 0.5) / size, v = (y + 0.5) / size;
-            // Veins where a tilted sine band, bent by turbulence, crosses zero.
-            const double turb = turbulence(u * 2, v * 2, 7, 0.55, 61, 2);
-            const double band = std::sin((u * 2 + v * 1 + 1.25 * turb) * 2 * kPi);
-            const double fine = std::sin((u * 1 - v * 3 + 1.0 * turbulence(u * 3, v * 3, 6, 0.55, 67, 3)) * 2 * kPi);
-            const double vein = 1 - smoothstep(0.0, 0.32, std::fabs(band));
-            const double halo = 1 - smoothstep(0.0, 0.9, std::fabs(band));
-            const double thread = 1 - smoothstep(0.0, 0.08, std::fabs(fine));
-            const double cloud = fbm(u * 3, v * 3, 6, 0.55, 71, 3);
-            Colour c = mix(rgb255(242, 236, 226), rgb255(196, 204, 208), smoothstep(-0.5, 0.7, cloud));
-            c = mix(c, rgb255(170, 176, 182), 0.45 * halo * halo);
-            c = mix(c, rgb255(120, 136, 146), 0.5 * thread);
-            c = mix(c, mix(rgb255(84, 100, 112), rgb255(30, 38, 48), vein), std::pow(vein, 1.5));
-            img.at(x, y) = toRgb(c);
+            Colour sum;
+            for (int s = 0; s < sub * sub; ++s)
+                sum = sum + marble((x + (s % sub + 0.5) / sub) / size, (y + (s / sub + 0.5) / sub) / size);
+            img.at(x, y) = toRgb(sum * (1.0 / (sub * sub)));
         }
     return img;
 }
