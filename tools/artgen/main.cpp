@@ -74,25 +74,31 @@ bool writePreviews(const std::filesystem::path& out) {
         const char* name;
         PreviewView view;
         const RgbImage* logoTexture;
+        const RgbImage* backTexture;
     };
     const Shot shots[] = {
-        {"small_front", {800, 600, 24, 0, 0, 0, true, true}, &tex.grass},
-        {"medium_y30", {800, 600, 16, 0, 30, 0, true, true}, &tex.grass},
-        {"large_front", {800, 600, 8, 0, 0, 0, true, true}, &tex.grass},
-        {"large_x30", {800, 600, 8, 30, 0, 0, true, true}, &tex.grass},
-        {"large_spin", {800, 600, 8, 50, 65, 20, true, true}, &tex.grass},
-        {"large_back", {800, 600, 8, 0, 160, 0, true, true}, &tex.grass},
-        {"large_edge", {800, 600, 8, 10, 80, 0, true, true}, &tex.grass},
-        {"medium_nolight", {800, 600, 16, 0, 30, 0, false, true}, &tex.grass},
-        {"logo_fractex1", {640, 480, 8, 0, 25, 0, true, false}, &tex.fractex1},
-        {"logo_fractex2", {640, 480, 8, 0, 25, 0, true, false}, &tex.fractex2},
-        {"logo_fractex3", {640, 480, 8, 0, 25, 0, true, false}, &tex.fractex3},
-        {"logo_fractex5", {640, 480, 8, 0, 25, 0, true, false}, &tex.fractex5},
-        {"logo_sky", {640, 480, 8, 0, 25, 0, true, false}, &tex.sky},
-        {"wide_small", {1000, 400, 24, 0, 0, 0, true, true}, &tex.grass},
+        {"small_front", {800, 600, 24, 0, 0, 0, true, true}, &tex.grass, &tex.sky},
+        {"medium_y30", {800, 600, 16, 0, 30, 0, true, true}, &tex.grass, &tex.sky},
+        {"large_front", {800, 600, 8, 0, 0, 0, true, true}, &tex.grass, &tex.sky},
+        {"large_x30", {800, 600, 8, 30, 0, 0, true, true}, &tex.grass, &tex.sky},
+        {"large_spin", {800, 600, 8, 50, 65, 20, true, true}, &tex.grass, &tex.sky},
+        {"large_back", {800, 600, 8, 0, 160, 0, true, true}, &tex.grass, &tex.sky},
+        {"large_edge", {800, 600, 8, 10, 80, 0, true, true}, &tex.grass, &tex.sky},
+        {"medium_nolight", {800, 600, 16, 0, 30, 0, false, true}, &tex.grass, &tex.sky},
+        {"logo_fractex1", {640, 480, 8, 0, 25, 0, true, false}, &tex.fractex1, &tex.sky},
+        {"logo_fractex2", {640, 480, 8, 0, 25, 0, true, false}, &tex.fractex2, &tex.sky},
+        {"logo_fractex3", {640, 480, 8, 0, 25, 0, true, false}, &tex.fractex3, &tex.sky},
+        {"logo_fractex5", {640, 480, 8, 0, 25, 0, true, false}, &tex.fractex5, &tex.sky},
+        {"logo_sky", {640, 480, 8, 0, 25, 0, true, false}, &tex.sky, &tex.sky},
+        {"wide_small", {1000, 400, 24, 0, 0, 0, true, true}, &tex.grass, &tex.sky},
+        {"back_fractex1", {640, 480, 16, 0, 20, 0, true, true}, &tex.fractex2, &tex.fractex1},
+        {"back_fractex2", {640, 480, 16, 0, 20, 0, true, true}, &tex.fractex1, &tex.fractex2},
+        {"back_fractex3", {640, 480, 16, 0, 20, 0, true, true}, &tex.fractex1, &tex.fractex3},
+        {"back_fractex5", {640, 480, 16, 0, 20, 0, true, true}, &tex.grass, &tex.fractex5},
+        {"back_grass", {640, 480, 24, 0, 20, 0, true, true}, &tex.sky, &tex.grass},
     };
     for (const Shot& s : shots) {
-        const RgbImage img = renderPreview(meshes, {&tex.sky, s.logoTexture}, s.view);
+        const RgbImage img = renderPreview(meshes, {s.backTexture, s.logoTexture}, s.view);
         if (!writeFile((out / (std::string(s.name) + ".bmp")).string(), encodeBmp24(img))) return false;
     }
     return true;

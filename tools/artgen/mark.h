@@ -1,4 +1,4 @@
-// The Whirlmark mark: a bold W inside a whirl of three blades, as a signed field
+// The Whirlmark mark: a wide W breaking through a whirl of two blades, as a signed field
 // in logo units (x right, y up, origin at the centre of the mark).
 #pragma once
 
