@@ -1,0 +1,6 @@
+// Resource ids shared by the pages of both wizard programs (also read by windres).
+#pragma once
+
+#define IDC_TITLE 1001
+#define IDC_SUBTITLE 1002
+#define IDD_COMPLETE 134

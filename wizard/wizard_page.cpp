@@ -1,0 +1,28 @@
+// CWizardPage: see wizard_page.h.
+#include "wizard_page.h"
+
+IMPLEMENT_DYNAMIC(CWizardPage, CPropertyPage)
+
+BEGIN_MESSAGE_MAP(CWizardPage, CPropertyPage)
+    ON_MESSAGE_VOID(WM_PAINT, DrawSideBitmap)
+END_MESSAGE_MAP()
+
+BOOL CWizardPage::OnSetActive() {
+    BOOL result = CPropertyPage::OnSetActive();
+    CWizardSheet* sheet = GetWizardSheet();
+    if (sheet) GetDlgItem(IDC_TITLE).SetFont(sheet->GetTitleFont(), TRUE);
+    return result;
+}
+
+void CWizardPage::DrawSideBitmap() {
+    CPaintDC dc(this);
+    CWizardSheet* sheet = GetWizardSheet();
+    if (!sheet || !dc.m_hDC) return;
+    CDC memory;
+    if (!memory.CreateCompatibleDC(&dc)) return;
+    CBitmap picture;
+    if (!picture.LoadMappedBitmap(sheet->GetSideBitmapId())) return;
+    HGDIOBJ previous = memory.SelectObject(&picture);
+    dc.BitBlt(0, 0, 200, 340, &memory, 0, 0, SRCCOPY);
+    memory.SelectObject(previous);
+}
