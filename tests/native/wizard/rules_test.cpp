@@ -1,0 +1,107 @@
+// Path, platform and page rules of the wizards, and the run-time class information.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <set>
+#include <string>
+
+#include "page_rules.h"
+#include "path_rules.h"
+#include "runtime_class.h"
+
+TEST(PathRules, TrailingBackslashIsAddedOnce) {
+    EXPECT_STREQ(WithTrailingBackslash("C:\\Games"), "C:\\Games\\");
+    EXPECT_STREQ(WithTrailingBackslash("C:\\Games\\"), "C:\\Games\\");
+    EXPECT_STREQ(WithTrailingBackslash(""), "\\");
+    EXPECT_STREQ(DriveRoot("D:\\Alpha\\"), "D:\\");
+    EXPECT_STREQ(DriveRoot("\\\\server\\share\\"), "\\\\s");
+    EXPECT_STREQ(DriveRoot("\\"), "\\");
+}
+
+TEST(PathRules, OnlyThe95AndNtFamiliesRun) {
+    EXPECT_EQ(PlatformFamily(1), 1);
+    EXPECT_EQ(PlatformFamily(2), 2);
+    EXPECT_EQ(PlatformFamily(0), 0);  // Win32s on a 16-bit Windows
+    EXPECT_EQ(PlatformFamily(3), 0);  // a later, unlisted family
+    EXPECT_EQ(PlatformFamily(0xFFFFFFFFul), 0);
+}
+
+TEST(PageRules, LicenceStopsAtTheLimitAndAtAZeroByte) {
+    std::string big(3000, 'L');
+    EXPECT_EQ(LicenseTextFromBytes(big.data(), 3000).GetLength(), LICENSE_MAX_BYTES);
+    const char cut[] = "first\0second";
+    EXPECT_STREQ(LicenseTextFromBytes(cut, sizeof cut), "first");
+    EXPECT_STREQ(LicenseTextFromBytes("", 0), "");
+}
+
+TEST(PageRules, SpaceCheckNamesTheSystemDriveFirst) {
+    // Both short: only the system drive is named.
+    EXPECT_STREQ(SpaceWarningDrive("C:\\", 100, "D:\\", 100), "C:");
+    // System short, destination roomy: still the system drive.
+    EXPECT_STREQ(SpaceWarningDrive("C:\\", 1999999, "D:\\", 9000000000ull), "C:");
+    // Destination short only.
+    EXPECT_STREQ(SpaceWarningDrive("C:\\", 2000000, "D:\\", 4999999), "D:");
+    // One drive holding both needs the larger amount.
+    EXPECT_STREQ(SpaceWarningDrive("C:\\", 3000000, "C:\\", 3000000), "C:");
+    EXPECT_STREQ(SpaceWarningDrive("C:\\", 6000000, "C:\\", 6000000), "");
+    // A failed query (0 bytes) warns; more than 4 GiB is room.
+    EXPECT_STREQ(SpaceWarningDrive("C:\\", 1ull << 40, "\\\\s", 0), "\\\\");
+    EXPECT_STREQ(SpaceWarningDrive("C:\\", 1ull << 40, "E:\\", 1ull << 33), "");
+}
+
+namespace {
+std::set<std::string> g_folders;
+bool FakeIsFolder(const char* path) { return g_folders.count(path) != 0; }
+}  // namespace
+
+TEST(PageRules, BrowserOpensOnTheNearestExistingFolder) {
+    g_folders = {"C:\\", "C:\\Program Files", "D:\\Games"};
+    EXPECT_STREQ(NearestExistingFolder("D:\\Games\\", FakeIsFolder), "D:\\Games");
+    EXPECT_STREQ(NearestExistingFolder("C:\\Program Files\\Whirlmark\\", FakeIsFolder),
+                 "C:\\Program Files");
+    EXPECT_STREQ(NearestExistingFolder("C:\\a\\b\\c\\d", FakeIsFolder), "C:\\");
+    EXPECT_STREQ(NearestExistingFolder("C:\\", FakeIsFolder), "C:\\");
+    EXPECT_STREQ(NearestExistingFolder("Q:\\x\\", FakeIsFolder), "");
+    EXPECT_STREQ(NearestExistingFolder("", FakeIsFolder), "");
+    EXPECT_STREQ(NearestExistingFolder("\\\\", FakeIsFolder), "");
+    EXPECT_STREQ(NearestExistingFolder("relative", FakeIsFolder), "");
+    // An over-long typed folder is walked up without any fixed buffer.
+    std::string deep = "C:\\Program Files";
+    for (int i = 0; i < 200; ++i) deep += "\\level";
+    EXPECT_STREQ(NearestExistingFolder(deep.c_str(), FakeIsFolder), "C:\\Program Files");
+}
+
+TEST(PageRules, ProgramFolderPathKeepsTheNameAsTyped) {
+    const char* programs = "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs";
+    EXPECT_STREQ(ProgramFolderPath(programs, "Whirlmark"),
+                 "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\Whirlmark\\");
+    EXPECT_STREQ(ProgramFolderPath(programs, "Games\\Whirlmark"),
+                 "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\Games\\Whirlmark\\");
+    EXPECT_STREQ(ProgramFolderPath(programs, ""),
+                 "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\\\");
+    std::string longName(1000, 'n');
+    EXPECT_EQ(ProgramFolderPath(programs, longName.c_str()).GetLength(),
+              static_cast<int>(std::strlen(programs)) + 1 + 1000 + 1);
+}
+
+namespace {
+class CBase : public CObject {
+    DECLARE_DYNCREATE(CBase)
+};
+class CDerived : public CBase {
+    DECLARE_DYNCREATE(CDerived)
+};
+IMPLEMENT_DYNCREATE(CBase, CObject)
+IMPLEMENT_DYNCREATE(CDerived, CBase)
+}  // namespace
+
+TEST(RuntimeClass, KnowsNamesBasesAndCreates) {
+    CObject* made = RUNTIME_CLASS(CDerived)->CreateObject();
+    ASSERT_NE(made, nullptr);
+    EXPECT_STREQ(made->GetRuntimeClass()->m_lpszClassName, "CDerived");
+    EXPECT_TRUE(made->IsKindOf(RUNTIME_CLASS(CBase)));
+    EXPECT_TRUE(made->IsKindOf(RUNTIME_CLASS(CObject)));
+    CBase base;
+    EXPECT_FALSE(base.IsKindOf(RUNTIME_CLASS(CDerived)));
+    delete made;
+}
