@@ -15,6 +15,10 @@ void SetProjection(int width, int height);
 // Draws and presents one frame, then advances the spin by one step.
 void RenderFrame();
 
+// Issues the triangles of model object `objectIndex` in the current matrix, textured with
+// texture slot `slot` when its material has a texture. Nothing for a missing object.
+void DrawObject(int objectIndex, int slot);
+
 // Frees meshes and textures, then hands the context back (DestroyGlContext).
 void ShutdownScene();
 
@@ -25,6 +29,7 @@ void CycleBackTexture();
 void CycleIconTexture();
 
 // The texture slots in use; set from the settings before InitScene and read back after
-// the loop so keypad choices persist.
+// the loop so keypad choices persist. InitScene replaces a slot outside the loaded
+// textures by its default (0 backdrop, 1 logo).
 extern int backTextureSlot;
 extern int iconTextureSlot;

@@ -1,0 +1,26 @@
+// What the pointer, the buttons and the keypad do to the scene.
+#include "scene.h"
+
+#include <GL/gl.h>
+
+#include "scene_state.h"
+
+void SteerFromPointer(int x, int y) {
+    g_scene.steerRate = SteerRateFor(g_scene.steerRate, g_scene.screenCentre, x, y);
+}
+
+void ToggleLighting() {
+    g_scene.lightingOn = !g_scene.lightingOn;
+    if (g_scene.lightingOn)
+        glEnable(GL_LIGHTING);
+    else
+        glDisable(GL_LIGHTING);
+}
+
+void CycleBackTexture() {
+    backTextureSlot = NextTextureSlot(backTextureSlot, g_scene.model.materialCount);
+}
+
+void CycleIconTexture() {
+    iconTextureSlot = NextTextureSlot(iconTextureSlot, g_scene.model.materialCount);
+}

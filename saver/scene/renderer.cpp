@@ -1,0 +1,121 @@
+// The logo scene's drawing: start-up, one frame, shut-down. The backdrop stays fixed in
+// the camera's frame; the logo turns by the spin angles in front of it.
+#include "scene.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <algorithm>
+#include <cstddef>
+
+#include "gl_context.h"
+#include "model_resource.h"
+#include "scene_state.h"
+#include "settings.h"
+#include "textures.h"
+
+int backTextureSlot = DEFAULT_BACK_TEXTURE_SLOT;
+int iconTextureSlot = DEFAULT_ICON_TEXTURE_SLOT;
+SceneState g_scene;
+
+namespace {
+HWND sceneWindow;
+RECT clientRect;
+
+// The settings the frame depends on, read afresh each frame; defaults without settings.
+SceneOptions CurrentOptions() {
+    SceneOptions options;
+    if (!g_settings) return options;
+    options.showBackground = g_settings->showBackground != 0;
+    options.interactive = g_settings->interactive != 0;
+    options.logoSize = g_settings->logoSize;
+    options.speedX = g_settings->speedX;
+    options.speedY = g_settings->speedY;
+    options.speedZ = g_settings->speedZ;
+    return options;
+}
+}  // namespace
+
+void InitScene(HWND window) {
+    sceneWindow = window;
+    GetClientRect(window, &clientRect);
+    g_scene.screenCentre = CentreOf(clientRect.right, clientRect.bottom);
+    CreateGlContext(clientRect.right, clientRect.bottom);
+    ImportModel(g_scene.model, MODEL_RESOURCE_ID, GetModuleHandleA(nullptr));
+    // Without a context (the pixel format failed) the loop is about to end: no textures.
+    if (wglGetCurrentContext()) SetUpTextures(g_scene.model);
+    backTextureSlot = ValidTextureSlot(backTextureSlot, g_scene.model.materialCount,
+                                       DEFAULT_BACK_TEXTURE_SLOT);
+    iconTextureSlot = ValidTextureSlot(iconTextureSlot, g_scene.model.materialCount,
+                                       DEFAULT_ICON_TEXTURE_SLOT);
+    glEnable(GL_LIGHT0);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_COLOR_MATERIAL);
+    g_scene.lightingOn = true;
+}
+
+void SetProjection(int width, int height) {
+    const Projection projection = ProjectionFor(width, height);
+    glViewport(0, 0, projection.width, projection.height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(projection.fieldOfView, projection.aspect, projection.nearPlane,
+                   projection.farPlane);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+void DrawObject(int objectIndex, int slot) {
+    const Model& model = g_scene.model;
+    if (objectIndex < 0 || objectIndex >= model.objectCount) return;
+    const MeshObject& object = model.objects[objectIndex];
+    const bool textured = object.hasTexture;
+    if (textured) {
+        glEnable(GL_TEXTURE_2D);
+        glColor3ub(255, 255, 255);
+        glBindTexture(GL_TEXTURE_2D, slot >= 0 && slot < MAX_TEXTURES ? TextureTable[slot] : 0);
+    } else {
+        glDisable(GL_TEXTURE_2D);
+        glColor3ub(255, 255, 255);
+    }
+    const Material* colour = nullptr;
+    if (!textured && object.materialId >= 0 && object.materialId < model.materialCount)
+        colour = &model.materials[object.materialId];
+    const std::size_t texCoords = object.texCoords.size();
+    const std::size_t corners = std::min(object.vertices.size(), object.normals.size());
+    glBegin(GL_TRIANGLES);
+    for (const Face& face : object.faces) {
+        for (const std::int32_t v : face.vertexIndex) {
+            const std::size_t i = static_cast<std::size_t>(v);
+            if (i >= corners) continue;
+            const Vec3& normal = object.normals[i];
+            glNormal3f(normal.x, normal.y, normal.z);
+            if (textured && i < texCoords) glTexCoord2f(object.texCoords[i].u, object.texCoords[i].v);
+            if (colour) glColor3ub(colour->colour[0], colour->colour[1], colour->colour[2]);
+            const Vec3& vertex = object.vertices[i];
+            glVertex3f(vertex.x, vertex.y, vertex.z);
+        }
+    }
+    glEnd();
+}
+
+void RenderFrame() {
+    const SceneOptions options = CurrentOptions();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    gluLookAt(0.0, CAMERA_HEIGHT, CameraDistance(options.logoSize), 0.0, 0.0, 0.0, 0.0, 1.0, 0.0);
+    if (options.showBackground) DrawObject(0, backTextureSlot);
+    glRotatef(g_scene.spinAngles.x, 1.0f, 0.0f, 0.0f);
+    glRotatef(g_scene.spinAngles.y, 0.0f, 1.0f, 0.0f);
+    glRotatef(g_scene.spinAngles.z, 0.0f, 0.0f, 1.0f);
+    g_scene.spinAngles = AdvanceSpin(g_scene.spinAngles, options, g_scene.steerRate);
+    DrawObject(1, iconTextureSlot);
+    for (int i = 2; i < g_scene.model.objectCount; ++i) DrawObject(i, backTextureSlot);
+    if (HDC dc = wglGetCurrentDC()) SwapBuffers(dc);
+}
+
+void ShutdownScene() {
+    ReleaseMeshes(g_scene.model);
+    ReleaseTextures(g_scene.model);
+    DestroyGlContext();
+}
