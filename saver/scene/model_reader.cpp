@@ -137,7 +137,6 @@ bool ModelReader::ReadHeader(Chunk& parent, Chunk& child) {
     child.start = cursor_;
     child.id = U16At(cursor_);
     child.length = U32At(cursor_ + 2);
-    child.bytesRead = 0;
     cursor_ += HEADER_SIZE;
     child.bytesRead = HEADER_SIZE;
     if (child.length < HEADER_SIZE) return Fail(child, "chunk length under 6");
