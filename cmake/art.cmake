@@ -15,10 +15,6 @@ set(WHIRL_ART_FILES logo.3ds sky.bmp grass2.bmp fractex1.bmp fractex2.bmp fracte
 # WHIRL_ART_DIR, are recompiled when it changes, and wait for the model check.
 function(whirl_embed_art target)
   get_filename_component(art_dir "${WHIRL_ART_DIR}" ABSOLUTE)
-  if(art_dir STREQUAL "${PROJECT_SOURCE_DIR}/saver/res" AND NOT EXISTS "${art_dir}/logo.3ds")
-    message(STATUS "No art in saver/res yet: nothing to embed")  # until tools/artgen's files land
-    return()
-  endif()
   set(art_paths "")
   foreach(file ${WHIRL_ART_FILES})
     if(NOT EXISTS "${art_dir}/${file}")
