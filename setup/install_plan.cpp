@@ -1,0 +1,70 @@
+// Builds Setup's install plan from the wizard's choices; see install_plan.h.
+#include "install_plan.h"
+
+#include "install_layout.h"
+
+namespace setup {
+
+std::vector<std::string> InstallFolderLevels(const std::string& path, LeadByteTest isLeadByte) {
+    // Indices of the real "\" characters (never the second byte of a two-byte character).
+    std::vector<long> slashes;
+    for (std::size_t k = 0; k < path.size(); ++k) {
+        unsigned char c = static_cast<unsigned char>(path[k]);
+        if (isLeadByte && isLeadByte(c) && k + 1 < path.size())
+            ++k;
+        else if (c == '\\')
+            slashes.push_back(static_cast<long>(k));
+    }
+    std::vector<std::string> levels;
+    const long last = static_cast<long>(path.size()) - 1;
+    long i = 3;
+    while (i > 0 && i < last) {
+        long next = -1;
+        for (long s : slashes) {
+            if (s >= i) {
+                next = s;
+                break;
+            }
+        }
+        if (next > 0) levels.push_back(path.substr(0, static_cast<std::size_t>(next)));
+        i = next + 1;
+    }
+    return levels;
+}
+
+std::string FolderOf(const std::string& path) {
+    std::size_t slash = path.find_last_of('\\');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+bool FitsPath(const std::string& path) { return path.size() < layout::kMaxPath; }
+
+InstallPlan MakeInstallPlan(const InstallChoices& c, LeadByteTest isLeadByte) {
+    InstallPlan plan;
+    plan.installFolders = InstallFolderLevels(c.installDir, isLeadByte);
+    plan.programFiles = {
+        {c.sourceDir + layout::kSaverFile, c.systemDir + layout::kSaverFile},
+        {c.sourceDir + layout::kUninstaller, c.installDir + layout::kUninstaller},
+    };
+    plan.documents = {
+        {c.sourceDir + layout::kLicense, c.installDir + layout::kLicense},
+        {c.sourceDir + layout::kReadme, c.installDir + layout::kReadme},
+    };
+    plan.values = {
+        {layout::kDataRootValue, c.installDir},
+        {layout::kProgramFolderValue, c.programFolder},
+    };
+    plan.programFolder = c.programFolder;
+    for (const layout::ShortcutEntry& s : layout::kShortcuts)
+        plan.shortcuts.push_back({c.installDir + s.target, c.programFolder + s.link, s.description});
+    plan.makeDefaultSaver = c.defaultSaver;
+    plan.saverPath = c.systemDir + layout::kSaverFileLower;
+    return plan;
+}
+
+std::optional<std::string> DefaultSaverEntry(const InstallPlan& plan, const std::string& shortPath) {
+    if (!plan.makeDefaultSaver || shortPath.empty()) return std::nullopt;
+    return shortPath;
+}
+
+}  // namespace setup

@@ -1,0 +1,50 @@
+// The removal plan: from the locations Setup recorded, which files, folders, registry
+// keys and shortcuts Uninstall deletes and in which order, and how it recognises the
+// product's default-saver entry. Portable; the Win32 glue carries it out.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace uninstall {
+
+struct RemovalInputs {
+    std::string systemDir;      // Windows system directory, ends in "\"
+    std::string installDir;     // "DataRoot" as read; empty when it could not be read
+    std::string programFolder;  // "ProgramFolder" as read; empty when it could not be read
+};
+
+// One registry pass: open `parent` under HKEY_CURRENT_USER and delete its `subkey`.
+struct KeyDeletion {
+    std::string parent;
+    std::string subkey;
+};
+
+// Every step that names a file or folder is left out (empty string, no entry) when the
+// folder it builds on is unusable, so nothing is ever deleted in the current directory.
+struct RemovalPlan {
+    std::string saverFile;                  // system directory + "whirlmark.scr"
+    std::vector<std::string> installFiles;  // licence, read-me, uninstaller
+    std::string installFolder;              // without its trailing "\"
+    std::vector<KeyDeletion> keys;          // deepest first; the maker's key is kept
+    std::vector<std::string> shortcuts;     // the three product shortcuts
+    std::string programFolder;              // without its trailing "\"
+};
+
+RemovalPlan MakeRemovalPlan(const RemovalInputs& inputs);
+
+// A folder path the removal may build names on: absolute (a drive root "X:\" or a
+// network path "\\..."), so never relative to the current directory. Returns the path
+// ending in "\" (one is added when missing), or empty when the path is unusable.
+std::string UsableFolder(const std::string& path);
+
+// system directory + "whirlmark.scr": the saver's long form, whose short form Setup
+// writes into system.ini.
+std::string SaverPath(const std::string& systemDir);
+
+// Whether the system.ini entry names this product's saver: equal, ignoring case, to the
+// short or the long form of its path (an empty form matches nothing).
+bool NamesProductSaver(const std::string& entry, const std::string& shortForm,
+                       const std::string& longForm);
+
+}  // namespace uninstall
