@@ -120,16 +120,7 @@ void CarryOutInstall(const InstallPlan& plan, InstallFeedback& feedback) {
     MakeDefaultSaver(plan);
 }
 
-InstallPlan PlanForThisMachine(const std::string& systemDir, const std::string& installDir,
-                               const std::string& programFolder, bool defaultSaver) {
-    char module[MAX_PATH] = "";
-    DWORD n = GetModuleFileNameA(nullptr, module, MAX_PATH);
-    InstallChoices choices;
-    choices.sourceDir = FolderOf(std::string(module, n < MAX_PATH ? n : 0));
-    choices.systemDir = systemDir;
-    choices.installDir = installDir;
-    choices.programFolder = programFolder;
-    choices.defaultSaver = defaultSaver;
+InstallPlan PlanForThisMachine(const InstallChoices& choices) {
     return MakeInstallPlan(choices, IsLeadByte);
 }
 

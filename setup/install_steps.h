@@ -24,9 +24,7 @@ protected:
 // asks for it, the default-saver entry. Progress moves 0, 15, 30, 45, 60, 75, 90, 100.
 void CarryOutInstall(const InstallPlan& plan, InstallFeedback& feedback);
 
-// The plan for this machine: the files to install are taken from the folder that holds
-// the running program; the folders (each ending in "\") and the option as the wizard has them.
-InstallPlan PlanForThisMachine(const std::string& systemDir, const std::string& installDir,
-                               const std::string& programFolder, bool defaultSaver);
+// MakeInstallPlan with the double-byte rules of this machine's ANSI code page.
+InstallPlan PlanForThisMachine(const InstallChoices& choices);
 
 }  // namespace setup

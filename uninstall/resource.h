@@ -1,0 +1,9 @@
+// Resource ids of Uninstall (also read by windres).
+#pragma once
+
+#include "wizard_ids.h"
+
+#define IDB_SIDEBAR 138
+#define IDD_START_COPY 141
+
+#define IDC_PROGRESS 1009
