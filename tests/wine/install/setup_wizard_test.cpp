@@ -1,0 +1,196 @@
+// The real Setup.exe driven through its wizard under Wine, each test in a fresh prefix,
+// then the machine inspected: files, registry, shortcuts, system.ini, progress, boxes.
+#include "install_checks.h"
+#include "wizard_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+const char kMedium[] = "C:\\medium\\";
+const char kDefaultDir[] = "C:\\Program Files\\Whirlmark\\";
+const char kSettings[] = "Software\\Brindlecroft\\Whirlmark\\1.0\\Settings";
+const std::vector<int> kFullProgress{0, 15, 30, 45, 60, 75, 90, 100};
+
+// The folders directly in C:\.
+std::vector<std::string> TopFolders() {
+    std::vector<std::string> folders;
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA("C:\\*", &data);
+    if (find == INVALID_HANDLE_VALUE) return folders;
+    do {
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) folders.push_back(data.cFileName);
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+    std::sort(folders.begin(), folders.end());
+    return folders;
+}
+
+class SetupWizard : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(ic::CopyFolderFiles(ic::BuiltMedium(), kMedium)) << ic::BuiltMedium();
+        programs_ = ic::CommonPrograms() + "Whirlmark\\";
+    }
+
+    ic::SetupRun Run(ic::SetupChoices choices = {}) {
+        ic::SetupRun run = ic::DriveSetup(choices);
+        EXPECT_TRUE(run.completed);
+        EXPECT_EQ(run.exitCode, 0u);
+        return run;
+    }
+
+    void ExpectCopyOfMedium(const std::string& path, const char* name) {
+        std::string installed, medium;
+        EXPECT_TRUE(ic::ReadBytes(path, installed)) << path;
+        ASSERT_TRUE(ic::ReadBytes(std::string(kMedium) + name, medium));
+        EXPECT_TRUE(installed == medium) << path << " differs from the medium";
+    }
+
+    void ExpectShortcuts(const std::string& dir) {
+        const char* links[3][3] = {{"Uninstall.lnk", "Uninstall.exe", "uninstall"},
+                                   {"Readme.lnk", "readme.txt", "Readme"},
+                                   {"License.lnk", "license.txt", "License"}};
+        for (auto& l : links) {
+            ic::Link link;
+            ASSERT_TRUE(ic::LoadShortcut(programs_ + l[0], link)) << l[0];
+            EXPECT_STRCASEEQ(link.target.c_str(), (dir + l[1]).c_str());
+            EXPECT_EQ(link.description, l[2]);
+        }
+    }
+
+    void ExpectSaverSelected() {
+        std::string shortPath = ic::ShortPath(ic::SystemDir() + "whirlmark.scr");
+        ASSERT_FALSE(shortPath.empty());
+        EXPECT_EQ(ic::SaverEntry(), shortPath);
+        EXPECT_EQ(ic::ScreenSaverSwitch(), "1");
+    }
+
+    // A REG_SZ value of the product's key; "<missing>" otherwise.
+    static std::string Value(const char* name) {
+        char data[1024] = "";
+        DWORD size = sizeof data, type = 0;
+        if (RegGetValueA(HKEY_CURRENT_USER, kSettings, name, RRF_RT_ANY | RRF_NOEXPAND, &type, data,
+                         &size) != ERROR_SUCCESS || type != REG_SZ)
+            return "<missing>";
+        return data;
+    }
+
+    std::string programs_;
+};
+
+}  // namespace
+
+TEST_F(SetupWizard, FreshMachineGetsExactlyTheInstallation) {
+    ic::SetupRun run = Run();
+    EXPECT_TRUE(run.boxes.empty()) << run.boxes.front();
+    EXPECT_EQ(run.progress, kFullProgress);
+    EXPECT_EQ(run.finalPosition, 100);
+    EXPECT_TRUE(run.closeOnly);
+
+    ExpectCopyOfMedium(ic::SystemDir() + "Whirlmark.scr", "Whirlmark.scr");
+    for (const char* name : {"Uninstall.exe", "license.txt", "readme.txt"})
+        ExpectCopyOfMedium(kDefaultDir + std::string(name), name);
+    EXPECT_EQ(ic::Snapshot({kDefaultDir}).size(), 3u);
+
+    EXPECT_EQ(Value("DataRoot"), kDefaultDir);
+    EXPECT_EQ(Value("ProgramFolder"), programs_);
+    std::string key = std::string(kSettings) + "\n" + kSettings + " : DataRoot (1) = " + kDefaultDir +
+                      '\0' + "\n" + kSettings + " : ProgramFolder (1) = " + programs_ + '\0' + "\n";
+    EXPECT_EQ(ic::DumpKey(kSettings), key);  // REG_SZ, zero counted, nothing else
+
+    ExpectShortcuts(kDefaultDir);
+    EXPECT_EQ(ic::Snapshot({programs_}).size(), 3u);
+    ExpectSaverSelected();
+}
+
+TEST_F(SetupWizard, ClearedOptionLeavesSystemIniAndTheSwitchAlone) {
+    SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, FALSE, nullptr, SPIF_UPDATEINIFILE);
+    std::string before;
+    ASSERT_TRUE(ic::ReadBytes("C:\\windows\\system.ini", before));
+
+    ic::SetupChoices choices;
+    choices.defaultSaver = false;
+    ic::SetupRun run = Run(choices);
+    EXPECT_TRUE(run.boxes.empty());
+
+    std::string after;
+    ASSERT_TRUE(ic::ReadBytes("C:\\windows\\system.ini", after));
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(ic::ScreenSaverSwitch(), "0");
+    ExpectShortcuts(kDefaultDir);
+}
+
+TEST_F(SetupWizard, MissingReadmeGivesOneBoxAndTheRestIsDone) {
+    ASSERT_TRUE(DeleteFileA((std::string(kMedium) + "readme.txt").c_str()));
+    ic::SetupRun run = Run();
+    EXPECT_EQ(run.boxes, (std::vector<std::string>{"Error while copying to " + std::string(kDefaultDir) +
+                                                   "readme.txt"}));
+    EXPECT_EQ(Value("DataRoot"), kDefaultDir);
+    EXPECT_EQ(Value("ProgramFolder"), programs_);
+    ExpectSaverSelected();
+    for (const char* link : {"Uninstall.lnk", "Readme.lnk", "License.lnk"})
+        EXPECT_TRUE(ic::FileExists(programs_ + link)) << link;
+    EXPECT_EQ(run.finalPosition, 100);
+}
+
+TEST_F(SetupWizard, DeepNewInstallFolderAndTwoLevelProgramFolder) {
+    ic::SetupChoices choices;
+    choices.installDir = "C:\\Alpha\\Beta\\Gamma";  // the page adds the "\"
+    choices.folderName = "Games\\Whirlmark";
+    ic::SetupRun run = Run(choices);
+    EXPECT_TRUE(run.boxes.empty()) << run.boxes.front();
+
+    for (const char* name : {"Uninstall.exe", "license.txt", "readme.txt"})
+        ExpectCopyOfMedium(std::string("C:\\Alpha\\Beta\\Gamma\\") + name, name);
+    EXPECT_EQ(Value("DataRoot"), "C:\\Alpha\\Beta\\Gamma\\");
+    // Only the last level of the program folder is attempted, so its shortcuts fail quietly.
+    EXPECT_EQ(Value("ProgramFolder"), ic::CommonPrograms() + "Games\\Whirlmark\\");
+    EXPECT_FALSE(ic::FolderExists(ic::CommonPrograms() + "Games"));
+}
+
+TEST_F(SetupWizard, BareDriveRootMakesNoFolder) {
+    std::vector<std::string> before = TopFolders();
+    ic::SetupChoices choices;
+    choices.installDir = "C:\\";
+    ic::SetupRun run = Run(choices);
+    EXPECT_TRUE(run.boxes.empty()) << run.boxes.front();
+    EXPECT_EQ(TopFolders(), before);
+    for (const char* name : {"Uninstall.exe", "license.txt", "readme.txt"})
+        ExpectCopyOfMedium(std::string("C:\\") + name, name);
+    EXPECT_EQ(Value("DataRoot"), "C:\\");
+    ExpectShortcuts("C:\\");
+}
+
+TEST_F(SetupWizard, SecondInstallOverwritesWithoutError) {
+    EXPECT_TRUE(Run().boxes.empty());
+    std::string readme;
+    ASSERT_TRUE(ic::ReadBytes(std::string(kMedium) + "readme.txt", readme));
+    ASSERT_TRUE(ic::WriteBytes(std::string(kMedium) + "readme.txt", readme + "Second edition.\r\n"));
+    ASSERT_TRUE(ic::WriteBytes(programs_ + "License.lnk", "damaged"));
+
+    ic::SetupRun run = Run();
+    EXPECT_TRUE(run.boxes.empty()) << run.boxes.front();
+    ExpectCopyOfMedium(std::string(kDefaultDir) + "readme.txt", "readme.txt");
+    ExpectShortcuts(kDefaultDir);
+    EXPECT_EQ(Value("DataRoot"), kDefaultDir);
+}
+
+TEST_F(SetupWizard, RegistryLevelThatCannotBeCreatedIsReportedAndTheInstallGoesOn) {
+    // A volatile "Whirlmark" key refuses the non-volatile "1.0" below it, and so
+    // "Settings" has no parent either.
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Brindlecroft\\Whirlmark", 0, nullptr,
+                              REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+
+    ic::SetupRun run = Run();
+    EXPECT_EQ(run.boxes, std::vector<std::string>(2, "error writing to registry"));
+    EXPECT_EQ(Value("DataRoot"), "<missing>");
+    ExpectShortcuts(kDefaultDir);
+    ExpectSaverSelected();
+    EXPECT_EQ(run.progress, kFullProgress);
+}
