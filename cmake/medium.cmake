@@ -8,7 +8,7 @@ foreach(program Setup Uninstall Whirlmark)
     list(APPEND medium_programs $<TARGET_FILE:${program}>)
   endif()
 endforeach()
-file(GLOB medium_docs ${CMAKE_SOURCE_DIR}/docs/*.txt)
+file(GLOB medium_docs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/docs/*.txt)
 add_custom_target(medium ALL
   COMMAND ${CMAKE_COMMAND} -E make_directory ${WHIRL_MEDIUM}
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${medium_programs} ${medium_docs} ${WHIRL_MEDIUM}
