@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# The i686 smoke stage: runs the shipped 32-bit programs of the installation medium
+# (build/win32/medium) under emulated 32-bit Wine (scripts/wine32-setup.sh) and drives
+# them with the 32-bit smoke driver (tests/i686/smoke_*.cpp), one short test at a time,
+# in one WoW64 prefix on a small Xvfb screen. Ends with "N passed, N failed, N skipped".
+# Exit code: 0 nothing failed; 1 a test failed; 77 32-bit Wine cannot run here (one
+# line says why).
+# Environment: WHIRL_SMOKE_TESTS (names to run, default all), WHIRL_SMOKE_SCREEN
+# (default 640x480x24), WHIRL_SMOKE_TIMEOUT (seconds per test, default 300),
+# WHIRL_SMOKE_MEDIUM (another medium folder), WHIRL_KEEP_RUN=1 keeps the scratch folder (prefix, screenshots) for inspection.
+set -u
+top=$(cd "$(dirname "$0")/../.." && pwd)
+tests=${WHIRL_SMOKE_TESTS:-saver-fullscreen saver-config saver-preview saver-password setup uninstall}
+screen=${WHIRL_SMOKE_SCREEN:-640x480x24}
+limit=${WHIRL_SMOKE_TIMEOUT:-300}
+medium=${WHIRL_SMOKE_MEDIUM:-$top/build/win32/medium}
+bin=$top/build/win32/bin
+work=$top/build/win32/i686-smoke
+wine=/usr/lib/wine/wine
+wine64=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver
+count=$(wc -w <<<"$tests")
+
+say() { echo "i686 smoke: $*"; }
+summary() { echo "$1 passed, $2 failed, $3 skipped"; }
+winpath() { echo "Z:${1//\//\\}"; }
+seconds() { awk -v a="$1" -v b="$(date +%s.%N)" 'BEGIN { printf "%.1f", b - a }'; }
+
+stage_start=$(date +%s.%N)
+setup_log=$(mktemp)
+"$top/scripts/wine32-setup.sh" 2>&1 | tee "$setup_log"
+rc=${PIPESTATUS[0]}
+reason=$(sed -n 's/^wine32-setup: SKIP: //p' "$setup_log")
+rm -f "$setup_log"
+if [ "$rc" = 77 ]; then
+  say "all $count tests skipped: 32-bit Wine cannot run on this machine: $reason"
+  summary 0 0 "$count"
+  exit 77
+elif [ "$rc" != 0 ]; then
+  say "setting up 32-bit Wine failed (scripts/wine32-setup.sh exit code $rc)"
+  summary 0 1 0
+  exit 1
+fi
+say "32-bit Wine ready after $(seconds "$stage_start") s"
+
+if [ ! -x "$bin/smoke-driver.exe" ] || [ ! -f "$bin/PASSWORD.CPL" ]; then
+  say "the smoke driver is not built: run scripts/build.sh (build/win32)"
+  summary 0 1 0
+  exit 1
+fi
+
+# Everything Wine and Mesa write goes into the scratch folder.
+rm -rf "$work"
+mkdir -p "$work/home" "$work/shots"
+export HOME="$work/home" XDG_CACHE_HOME="$work/home/.cache" XDG_CONFIG_HOME="$work/home/.config"
+export XDG_DATA_HOME="$work/home/.local/share" WINEPREFIX="$work/prefix" WINEARCH=win64
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
+export WHIRL_SMOKE_SHOTS
+WHIRL_SMOKE_SHOTS=$(winpath "$work/shots")
+
+Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do
+  [ -s "$work/display" ] && break
+  sleep 0.05
+done
+export DISPLAY=":$(head -n1 "$work/display")"
+
+cleanup() {
+  timeout -k 2 20 "$wineserver" -k >/dev/null 2>&1
+  kill "$xvfb" 2>/dev/null
+  wait "$xvfb" 2>/dev/null
+  if [ "${WHIRL_KEEP_RUN:-0}" = 1 ]; then
+    say "scratch kept in $work"
+  else
+    rm -rf "$work/prefix" "$work/home"
+  fi
+}
+trap cleanup EXIT
+
+# One WoW64 prefix (64-bit Wine makes it; it runs 32-bit programs too), with a server
+# that stays up between the tests so each start is quicker.
+t=$(date +%s.%N)
+if ! timeout -k 5 300 "$wine64" wineboot -i >/dev/null 2>&1 || ! timeout -k 5 120 "$wineserver" -w; then
+  say "could not create the WoW64 prefix"
+  summary 0 1 0
+  exit 1
+fi
+"$wineserver" -p >/dev/null 2>&1 </dev/null
+say "prefix ready after $(seconds "$t") s, screen $screen"
+
+passed=0 failed=0 skipped=0
+for test in $tests; do
+  t=$(date +%s.%N)
+  # Into a file, not a pipe: Wine's own background processes keep a pipe open.
+  timeout -k 5 "$limit" "$wine" "$bin/smoke-driver.exe" "$test" "$(winpath "$medium")" \
+    "$(winpath "$bin/PASSWORD.CPL")" >"$work/$test.log" 2>&1
+  rc=$?
+  tr -d '\r' <"$work/$test.log"
+  case $rc in
+    0) verdict=PASS passed=$((passed + 1)) ;;
+    77) verdict=SKIP skipped=$((skipped + 1)) ;;
+    124) verdict="FAIL (timed out after $limit s)" failed=$((failed + 1)) ;;
+    *) verdict="FAIL (exit code $rc)" failed=$((failed + 1)) ;;
+  esac
+  echo "$verdict $test ($(seconds "$t") s)"
+done
+
+for shot in "$work"/shots/*.bmp; do
+  [ -f "$shot" ] && /usr/bin/convert "$shot" "${shot%.bmp}.png" 2>/dev/null && rm -f "$shot"
+done
+ls "$work"/shots/*.png >/dev/null 2>&1 && say "screenshots in $work/shots"
+say "stage took $(seconds "$stage_start") s"
+summary "$passed" "$failed" "$skipped"
+[ "$failed" = 0 ]

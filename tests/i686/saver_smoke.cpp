@@ -1,0 +1,305 @@
+// Smoke tests of the shipped Whirlmark.scr: full screen, configuration dialog, preview
+// in a host window, and the Windows 95 family password check through a PASSWORD.CPL
+// test double (where a wrong calling convention of the export would show).
+#include "smoke.h"
+#include "wine_test.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace smoke {
+namespace {
+
+const DWORD kDefaults[8] = {1, 0, 0, 10, 10, 10, 0, 1};
+const char kSaverKeyHelp[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Screen Savers";
+// Emulated start of a GUI program with OpenGL takes several seconds; allow plenty.
+const DWORD kStartMs = 90000;
+const DWORD kFrameMs = 60000;
+const DWORD kExitMs = 30000;
+
+// The saver program, or a skip verdict when it does not yet have `feature` (a text
+// that the program holds once that feature is built).
+bool SaverReady(const Medium& medium, const char* feature, const char* what, std::string& scr,
+                Verdict& verdict) {
+    scr = medium.Path("Whirlmark.scr");
+    if (!FileExists(scr)) {
+        verdict = Skip("Whirlmark.scr is not on the medium yet");
+        return false;
+    }
+    if (!FileContains(scr, feature)) {
+        verdict = Skip("Whirlmark.scr has no %s yet", what);
+        return false;
+    }
+    return true;
+}
+
+std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+
+// Waits until `window` shows a picture that is not black in its middle (the backdrop
+// covers the frame); returns the share seen. Without texture resources the scene is a
+// stand-in and nothing can be expected, so it only reports.
+bool CheckFrame(HWND window, const std::string& scr, bool screenCoords) {
+    RECT r;
+    GetClientRect(window, &r);
+    RECT middle = {r.right / 4, r.bottom / 4, r.right * 3 / 4, r.bottom * 3 / 4};
+    bool textured = HasResource(scr, MAKEINTRESOURCEA(2) /* RT_BITMAP */, 116);
+    int lit = -1;
+    DWORD start = GetTickCount();
+    do {
+        lit = NonBlackPercent(screenCoords ? nullptr : window, middle);
+        if (lit > 50) break;
+        wt::PumpFor(250);
+    } while (textured && GetTickCount() - start < kFrameMs);
+    SaveScreen(screenCoords ? "saver-fullscreen" : "saver-preview");
+    if (lit > 50) {
+        Note("frame drawn: %d%% of the middle is not black (%lu ms)", lit, Elapsed());
+        return true;
+    }
+    if (!textured) {
+        Note("picture not checked: no texture resources yet (%d%% not black)", lit);
+        return true;
+    }
+    Fail("no frame seen in %lu ms: %d%% of the middle is not black", kFrameMs, lit);
+    return false;
+}
+
+// Waits for the process to end and checks exit code 0.
+bool ExitsWithZero(wt::Process& process, const char* after) {
+    DWORD code = process.Wait(kExitMs);
+    if (code == STILL_ACTIVE) {
+        Fail("still running %lu s after %s", kExitMs / 1000, after);
+        return false;
+    }
+    if (code != 0) {
+        Fail("exit code %lu after %s (5 is a crash)", code, after);
+        return false;
+    }
+    Note("exited with 0 after %s (%lu ms)", after, Elapsed());
+    return true;
+}
+
+}  // namespace
+
+Verdict SaverFullScreen(const Medium& medium) {
+    std::string scr;
+    Verdict skip;
+    if (!SaverReady(medium, "ScrClass", "saver window", scr, skip)) return skip;
+    ForgetProduct();
+
+    wt::Process saver = wt::Launch(Quoted(scr) + " /s");
+    if (!saver.Valid()) return Fail("cannot start %s", scr.c_str());
+    HWND win = wt::WaitForWindow("ScrClass", "SaverWindow", saver.Id(), kStartMs);
+    if (!win) return Fail("no window \"SaverWindow\" of class ScrClass (exit code %lu)", saver.Wait(0));
+    Note("window up after %lu ms", Elapsed());
+
+    RECT r;
+    GetWindowRect(win, &r);
+    int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+    if (r.left != 0 || r.top != 0 || r.right != cx || r.bottom != cy)
+        return Fail("window is %ld,%ld-%ld,%ld, not the %dx%d screen", r.left, r.top, r.right,
+                    r.bottom, cx, cy);
+    if (!(GetWindowLongA(win, GWL_EXSTYLE) & WS_EX_TOPMOST)) return Fail("window is not topmost");
+    if (!CheckFrame(win, scr, true)) return kFail;
+
+    PressKey(win, VK_SPACE);
+    if (!ExitsWithZero(saver, "a key")) return kFail;
+    if (!CheckSettings(kDefaults)) return Fail("the eight settings were not written as defaults");
+    return kPass;
+}
+
+Verdict SaverConfig(const Medium& medium) {
+    std::string scr = medium.Path("Whirlmark.scr");
+    if (!FileExists(scr)) return Skip("Whirlmark.scr is not on the medium yet");
+    if (!HasResource(scr, MAKEINTRESOURCEA(5) /* RT_DIALOG */, 104))
+        return Skip("Whirlmark.scr has no configuration dialog yet");
+    ForgetProduct();
+
+    wt::Process saver = wt::Launch(Quoted(scr));
+    if (!saver.Valid()) return Fail("cannot start %s", scr.c_str());
+    HWND dlg = wt::WaitForWindow("#32770", "Brindlecroft Saver Config", saver.Id(), kStartMs);
+    if (!dlg) return Fail("no dialog \"Brindlecroft Saver Config\" (exit code %lu)", saver.Wait(0));
+    Note("dialog up after %lu ms", Elapsed());
+
+    // What a never-run machine shows.
+    char text[64] = "";
+    GetDlgItemTextA(dlg, 1024, text, sizeof text);
+    HWND back = GetDlgItem(dlg, 1030), icon = GetDlgItem(dlg, 1031);
+    char first[32] = "";
+    SendMessageA(back, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(first));
+    if (IsDlgButtonChecked(dlg, 1008) != BST_CHECKED || IsDlgButtonChecked(dlg, 1013) != BST_CHECKED ||
+        IsDlgButtonChecked(dlg, 1004) != BST_UNCHECKED || std::string(text) != "10" ||
+        SendMessageA(back, CB_GETCOUNT, 0, 0) != 6 || std::string(first) != "sky" ||
+        SendMessageA(back, CB_GETCURSEL, 0, 0) != 0 || SendMessageA(icon, CB_GETCURSEL, 0, 0) != 1)
+        return Fail("dialog does not show the defaults (X speed \"%s\", first texture \"%s\")", text, first);
+
+    // Change everything once, the way a user would.
+    SendDlgItemMessageA(dlg, 1008, BM_CLICK, 0, 0);
+    SendDlgItemMessageA(dlg, 1015, BM_CLICK, 0, 0);
+    SendDlgItemMessageA(dlg, 1004, BM_CLICK, 0, 0);
+    SendMessageA(back, CB_SETCURSEL, 3, 0);
+    SendMessageA(icon, CB_SETCURSEL, 4, 0);
+    HWND track = GetDlgItem(dlg, 1021);
+    SendMessageA(track, TBM_SETPOS, TRUE, 100 - 37);
+    SendMessageA(dlg, WM_VSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(track));
+    GetDlgItemTextA(dlg, 1024, text, sizeof text);
+    if (std::string(text) != "37") return Fail("X speed shows \"%s\" after the slider, not 37", text);
+    DWORD speed = 0;
+    if (!wt::ReadDword(HKEY_CURRENT_USER, kSettingsKey, "X Speed", speed) || speed != 37)
+        return Fail("releasing the slider did not store X Speed 37 at once (%lu)", speed);
+
+    PostMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dlg, IDOK)));
+    if (!ExitsWithZero(saver, "OK")) return kFail;
+    const DWORD chosen[8] = {0, 2, 1, 37, 10, 10, 3, 4};
+    if (!CheckSettings(chosen)) return Fail("OK did not store the choices");
+    return kPass;
+}
+
+namespace {
+LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+}  // namespace
+
+Verdict SaverPreview(const Medium& medium) {
+    std::string scr;
+    Verdict skip;
+    if (!SaverReady(medium, "SaverPreview", "preview window", scr, skip)) return skip;
+    ForgetProduct();
+
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = HostProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "SmokePreviewHost";
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    RegisterClassA(&wc);
+    HWND host = CreateWindowExA(0, wc.lpszClassName, "Preview host", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                100, 100, 240, 180, nullptr, nullptr, wc.hInstance, nullptr);
+    if (!host) return Fail("cannot create the host window");
+    wt::PumpFor(200);
+
+    char line[64];
+    std::snprintf(line, sizeof line, " /p %lu", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(host)));
+    wt::Process saver = wt::Launch(Quoted(scr) + line);
+    if (!saver.Valid()) return Fail("cannot start %s", scr.c_str());
+    HWND child = nullptr;
+    for (DWORD start = GetTickCount(); !child && GetTickCount() - start < kStartMs;) {
+        wt::PumpFor(100);
+        child = FindWindowExA(host, nullptr, "ScrClass", "SaverPreview");
+        if (!child && saver.Wait(0) != STILL_ACTIVE) break;
+    }
+    if (!child) {
+        DestroyWindow(host);
+        return Fail("no child \"SaverPreview\" in the host window (exit code %lu)", saver.Wait(0));
+    }
+    Note("preview child up after %lu ms", Elapsed());
+
+    RECT hr, cr;
+    GetWindowRect(host, &hr);
+    GetWindowRect(child, &cr);
+    bool ok = true;
+    if (cr.right - cr.left != hr.right - hr.left || cr.bottom - cr.top != hr.bottom - hr.top)
+        ok = !Fail("child is %ldx%ld, host window %ldx%ld", cr.right - cr.left, cr.bottom - cr.top,
+                   hr.right - hr.left, hr.bottom - hr.top);
+    if (ok && !(GetWindowLongA(child, GWL_STYLE) & WS_CHILD)) ok = !Fail("preview is not a child window");
+    if (ok) ok = CheckFrame(child, scr, false);
+
+    // The host ends the preview by destroying its window.
+    DestroyWindow(host);
+    if (!ok) return kFail;
+    if (!ExitsWithZero(saver, "the host window closed")) return kFail;
+    if (!CheckSettings(kDefaults)) return Fail("the eight settings were not written as defaults");
+    return kPass;
+}
+
+namespace {
+// Undoes what the password test changes on the machine, whatever happens.
+struct PasswordStage {
+    std::string cpl;
+    ~PasswordStage() {
+        if (!cpl.empty()) DeleteFileA(cpl.c_str());
+        SetString("Software\\Wine", "Version", nullptr);
+        SetDword(kSaverKeyHelp, "Password Delay", -1);
+        SetEnvironmentVariableA("WHIRL_PWD_LOG", nullptr);
+        SetEnvironmentVariableA("WHIRL_PWD_ANSWERS", nullptr);
+    }
+};
+
+std::vector<std::string> ReadLines(const std::string& path) {
+    std::vector<std::string> lines;
+    std::ifstream in(path);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+bool WaitForCalls(const std::string& log, size_t count, DWORD ms) {
+    for (DWORD start = GetTickCount(); GetTickCount() - start < ms; wt::PumpFor(100))
+        if (ReadLines(log).size() >= count) return true;
+    return false;
+}
+}  // namespace
+
+Verdict SaverPassword(const Medium& medium, const std::string& passwordDouble) {
+    std::string scr;
+    Verdict skip;
+    if (!SaverReady(medium, "VerifyScreenSavePwd", "password check", scr, skip)) return skip;
+    if (!FileExists(passwordDouble)) return Fail("PASSWORD.CPL test double not found: %s", passwordDouble.c_str());
+    ForgetProduct();
+
+    // A Windows 98 machine with a password component that refuses once, then accepts,
+    // and asks at once (no grace period).
+    PasswordStage stage;
+    char dir[MAX_PATH];
+    GetSystemDirectoryA(dir, MAX_PATH);
+    std::string cpl = std::string(dir) + "\\PASSWORD.CPL";
+    if (!CopyFileA(passwordDouble.c_str(), cpl.c_str(), FALSE)) return Fail("cannot copy the double to %s", cpl.c_str());
+    stage.cpl = cpl;
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    std::string log = std::string(temp) + "whirl-password.log";
+    DeleteFileA(log.c_str());
+    SetEnvironmentVariableA("WHIRL_PWD_LOG", log.c_str());
+    SetEnvironmentVariableA("WHIRL_PWD_ANSWERS", "01");
+    SetString("Software\\Wine", "Version", "win98");
+    SetDword(kSaverKeyHelp, "Password Delay", 0);
+
+    wt::Process saver = wt::Launch(Quoted(scr) + " /s");
+    if (!saver.Valid()) return Fail("cannot start %s", scr.c_str());
+    HWND win = wt::WaitForWindow("ScrClass", "SaverWindow", saver.Id(), kStartMs);
+    if (!win) return Fail("no full-screen window (exit code %lu)", saver.Wait(0));
+    Note("window up after %lu ms", Elapsed());
+
+    PressKey(win, VK_SPACE);
+    if (!WaitForCalls(log, 1, kExitMs)) {
+        DWORD code = saver.Wait(0);
+        if (code == STILL_ACTIVE) return Fail("a key after the grace period did not ask VerifyScreenSavePwd");
+        return Fail("ended (exit code %lu) without asking VerifyScreenSavePwd; is this a Windows 98 prefix?", code);
+    }
+    wt::PumpFor(2000);
+    DWORD code = saver.Wait(0);
+    if (code != STILL_ACTIVE || !IsWindow(win))
+        return Fail("a refused password must keep the saver running, but it ended (exit code %lu)", code);
+    Note("refused password kept the saver running (%lu ms)", Elapsed());
+
+    PressKey(win, VK_SPACE);
+    if (!WaitForCalls(log, 2, kExitMs)) return Fail("the second key did not ask for the password again");
+    if (!ExitsWithZero(saver, "an accepted password")) return kFail;
+
+    std::vector<std::string> calls = ReadLines(log);
+    char expected[64];
+    std::snprintf(expected, sizeof expected, "window=%lu class=ScrClass",
+                  static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(win)));
+    for (const std::string& call : calls) {
+        Note("double saw: %s", call.c_str());
+        if (call.compare(0, std::string(expected).size(), expected) != 0)
+            return Fail("VerifyScreenSavePwd was not given the saver window (%s)", expected);
+    }
+    if (calls.size() != 2) return Fail("VerifyScreenSavePwd called %u times, expected 2", unsigned(calls.size()));
+    return kPass;
+}
+
+}  // namespace smoke

@@ -1,0 +1,76 @@
+// Shared pieces of the i686 smoke driver: the verdicts a smoke test returns, the
+// medium it runs on, and helpers for screen pixels, input, registry and files.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace smoke {
+
+// Process exit codes of the driver; run-smoke.sh counts them.
+enum Verdict { kPass = 0, kFail = 1, kSkip = 77 };
+
+// Where the product lives: the installation medium folder, ending in "\".
+struct Medium {
+    std::string dir;
+    std::string Path(const char* file) const { return dir + file; }
+};
+
+// Prints one line of progress or diagnosis, prefixed with the test name.
+void Note(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+// Prints the reason of a failure and returns kFail.
+Verdict Fail(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+// Prints the reason of a skip and returns kSkip.
+Verdict Skip(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+
+// True when the file exists and holds the byte sequence `text` (used to tell whether a
+// program already has a feature, e.g. its window class name).
+bool FileContains(const std::string& path, const char* text);
+// True when the module at `path` has resource `id` of `type`.
+bool HasResource(const std::string& path, LPCSTR type, WORD id);
+bool FileExists(const std::string& path);
+// True when both files exist and have the same bytes.
+bool SameFile(const std::string& a, const std::string& b);
+
+// The saver's registry key and the maker's key above it.
+extern const char kSettingsKey[];
+extern const char kMakerKey[];
+// Removes the maker's key with everything below it (a fresh, never-run machine).
+void ForgetProduct();
+// Sets or deletes (value < 0) a REG_DWORD under HKEY_CURRENT_USER.
+void SetDword(const char* key, const char* name, long long value);
+// Sets or deletes (value null) a REG_SZ under HKEY_CURRENT_USER.
+void SetString(const char* key, const char* name, const char* value);
+
+// Checks that the eight saver settings are REG_DWORD values with the given contents,
+// in the order Background, Logo Size, Interactive, X/Y/Z Speed, Back/Icon Texture.
+// Prints each mismatch; true when all match.
+bool CheckSettings(const DWORD expected[8]);
+
+// Share of pixels in `area` of the screen (or of `window` when given, client
+// coordinates) that are not black, in percent; -1 when the capture failed.
+int NonBlackPercent(HWND window, RECT area);
+
+// Saves the whole screen as <WHIRL_SMOKE_SHOTS>\<name>.bmp when that folder is set,
+// so the stage can keep a picture of what the test saw.
+void SaveScreen(const char* name);
+
+// Brings `window` to the front and types one key (down and up) with SendInput.
+void PressKey(HWND window, WORD vk);
+
+// Waits up to ms for `window` to be gone (pumping this thread's messages).
+bool WaitGone(HWND window, DWORD ms);
+
+// Milliseconds since the test started.
+DWORD Elapsed();
+
+// Each smoke test: runs against the medium and returns its verdict.
+Verdict SaverFullScreen(const Medium& medium);
+Verdict SaverConfig(const Medium& medium);
+Verdict SaverPreview(const Medium& medium);
+Verdict SaverPassword(const Medium& medium, const std::string& passwordDouble);
+Verdict SetupWizard(const Medium& medium);
+Verdict UninstallWizard(const Medium& medium);
+
+}  // namespace smoke

@@ -1,0 +1,254 @@
+// The i686 smoke driver: a 32-bit Windows test program that starts the shipped
+// programs of the installation medium under emulated 32-bit Wine and drives them by
+// messages and input, the way a user would. One test per run:
+//   smoke-driver <test> <medium folder> [PASSWORD.CPL test double]
+// Exit code 0 pass, 1 fail, 77 skipped (the program or feature is not there yet).
+#include "smoke.h"
+
+#include <shlwapi.h>
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+namespace smoke {
+
+const char kSettingsKey[] = "Software\\Brindlecroft\\Whirlmark\\1.0\\Settings";
+const char kMakerKey[] = "Software\\Brindlecroft";
+
+namespace {
+const char* g_test = "smoke";
+DWORD g_start;
+
+void Print(const char* tag, const char* fmt, va_list args) {
+    std::printf("  %s: %s", g_test, tag);
+    std::vprintf(fmt, args);
+    std::printf("\n");
+    std::fflush(stdout);
+}
+
+std::vector<char> ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<char>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+}  // namespace
+
+void Note(const char* fmt, ...) {
+    va_list args;
+    va_start(args, fmt);
+    Print("", fmt, args);
+    va_end(args);
+}
+
+Verdict Fail(const char* fmt, ...) {
+    va_list args;
+    va_start(args, fmt);
+    Print("FAIL: ", fmt, args);
+    va_end(args);
+    return kFail;
+}
+
+Verdict Skip(const char* fmt, ...) {
+    va_list args;
+    va_start(args, fmt);
+    Print("skip: ", fmt, args);
+    va_end(args);
+    return kSkip;
+}
+
+DWORD Elapsed() { return GetTickCount() - g_start; }
+
+bool FileExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool FileContains(const std::string& path, const char* text) {
+    std::vector<char> bytes = ReadAll(path);
+    size_t n = std::strlen(text);
+    for (size_t i = 0; i + n <= bytes.size(); ++i)
+        if (std::memcmp(&bytes[i], text, n) == 0) return true;
+    return false;
+}
+
+bool HasResource(const std::string& path, LPCSTR type, WORD id) {
+    HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!module) return false;
+    bool found = FindResourceA(module, MAKEINTRESOURCEA(id), type) != nullptr;
+    FreeLibrary(module);
+    return found;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    if (!FileExists(a) || !FileExists(b)) return false;
+    return ReadAll(a) == ReadAll(b);
+}
+
+void ForgetProduct() { SHDeleteKeyA(HKEY_CURRENT_USER, kMakerKey); }
+
+void SetDword(const char* key, const char* name, long long value) {
+    HKEY k;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &k,
+                        nullptr) != ERROR_SUCCESS)
+        return;
+    if (value < 0) {
+        RegDeleteValueA(k, name);
+    } else {
+        DWORD v = static_cast<DWORD>(value);
+        RegSetValueExA(k, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&v), sizeof v);
+    }
+    RegCloseKey(k);
+}
+
+void SetString(const char* key, const char* name, const char* value) {
+    HKEY k;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &k,
+                        nullptr) != ERROR_SUCCESS)
+        return;
+    if (value)
+        RegSetValueExA(k, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+                       static_cast<DWORD>(std::strlen(value) + 1));
+    else
+        RegDeleteValueA(k, name);
+    RegCloseKey(k);
+}
+
+bool CheckSettings(const DWORD expected[8]) {
+    static const char* const names[8] = {"Background", "Logo Size",    "Interactive",
+                                         "X Speed",    "Y Speed",      "Z Speed",
+                                         "Back Texture", "Icon Texture"};
+    HKEY k;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &k) != ERROR_SUCCESS) {
+        Note("settings key %s is missing", kSettingsKey);
+        return false;
+    }
+    bool ok = true;
+    for (int i = 0; i < 8; ++i) {
+        DWORD type = 0, value = 0, size = sizeof value;
+        LONG rc = RegQueryValueExA(k, names[i], nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
+        if (rc != ERROR_SUCCESS || type != REG_DWORD || size != 4) {
+            Note("\"%s\" is missing or not a 4-byte REG_DWORD (rc %ld, type %lu, size %lu)",
+                 names[i], rc, type, size);
+            ok = false;
+        } else if (value != expected[i]) {
+            Note("\"%s\" is %lu, expected %lu", names[i], value, expected[i]);
+            ok = false;
+        }
+    }
+    RegCloseKey(k);
+    return ok;
+}
+
+int NonBlackPercent(HWND window, RECT area) {
+    if (window) MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area), 2);
+    int w = area.right - area.left, h = area.bottom - area.top;
+    if (w <= 0 || h <= 0) return -1;
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = -h;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(mem, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    int percent = -1;
+    if (dib && bits) {
+        HGDIOBJ old = SelectObject(mem, dib);
+        if (BitBlt(mem, 0, 0, w, h, screen, area.left, area.top, SRCCOPY)) {
+            GdiFlush();
+            const BYTE* p = static_cast<const BYTE*>(bits);
+            long lit = 0, all = 0;
+            for (int i = 0; i < w * h; i += 3, ++all)
+                if (p[4 * i] + p[4 * i + 1] + p[4 * i + 2] > 24) ++lit;
+            percent = static_cast<int>(lit * 100 / (all ? all : 1));
+        }
+        SelectObject(mem, old);
+        DeleteObject(dib);
+    }
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    return percent;
+}
+
+void SaveScreen(const char* name) {
+    char dir[MAX_PATH] = "";
+    if (!GetEnvironmentVariableA("WHIRL_SMOKE_SHOTS", dir, MAX_PATH) || !dir[0]) return;
+    int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    BITMAPINFOHEADER head{};
+    head.biSize = sizeof head;
+    head.biWidth = w;
+    head.biHeight = h;
+    head.biPlanes = 1;
+    head.biBitCount = 24;
+    head.biCompression = BI_RGB;
+    DWORD stride = (w * 3 + 3) & ~3u;
+    head.biSizeImage = stride * h;
+    std::vector<BYTE> pixels(head.biSizeImage);
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+    HGDIOBJ old = SelectObject(mem, bitmap);
+    BitBlt(mem, 0, 0, w, h, screen, 0, 0, SRCCOPY);
+    SelectObject(mem, old);
+    GetDIBits(mem, bitmap, 0, h, pixels.data(), reinterpret_cast<BITMAPINFO*>(&head), DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof head;
+    file.bfSize = file.bfOffBits + head.biSizeImage;
+    std::ofstream out(std::string(dir) + "\\" + name + ".bmp", std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&head), sizeof head);
+    out.write(reinterpret_cast<const char*>(pixels.data()), pixels.size());
+}
+
+void PressKey(HWND window, WORD vk) {
+    SetForegroundWindow(window);
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = vk;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
+}
+
+bool WaitGone(HWND window, DWORD ms) {
+    DWORD start = GetTickCount();
+    while (IsWindow(window)) {
+        if (GetTickCount() - start >= ms) return false;
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        Sleep(20);
+    }
+    return true;
+}
+
+}  // namespace smoke
+
+int main(int argc, char** argv) {
+    using namespace smoke;
+    if (argc < 3) {
+        std::printf("usage: smoke-driver <test> <medium folder> [password double]\n");
+        return kFail;
+    }
+    g_test = argv[1];
+    g_start = GetTickCount();
+    Medium medium{argv[2]};
+    if (!medium.dir.empty() && medium.dir.back() != '\\') medium.dir += '\\';
+    const std::string test = argv[1];
+    Verdict verdict;
+    if (test == "saver-fullscreen") verdict = SaverFullScreen(medium);
+    else if (test == "saver-config") verdict = SaverConfig(medium);
+    else if (test == "saver-preview") verdict = SaverPreview(medium);
+    else if (test == "saver-password") verdict = SaverPassword(medium, argc > 3 ? argv[3] : "");
+    else if (test == "setup") verdict = SetupWizard(medium);
+    else if (test == "uninstall") verdict = UninstallWizard(medium);
+    else verdict = Fail("unknown test");
+    return verdict;
+}

@@ -1,0 +1,246 @@
+// Smoke tests of the shipped Setup.exe and Uninstall.exe: the whole install wizard with
+// its defaults, then the installed uninstaller, checking what lands on (and leaves) the
+// machine: files, registry values, shortcuts and the system.ini entry.
+#include "smoke.h"
+#include "wine_test.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <string>
+#include <vector>
+
+namespace smoke {
+namespace {
+
+const DWORD kStartMs = 90000;
+const DWORD kPageMs = 60000;
+const DWORD kExitMs = 30000;
+const char kInstallDir[] = "C:\\Program Files\\Whirlmark\\";
+
+struct BoxQuery {
+    DWORD pid;
+    HWND sheet;
+    HWND box;
+};
+
+BOOL CALLBACK FindBox(HWND window, LPARAM param) {
+    auto* q = reinterpret_cast<BoxQuery*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    char cls[16] = "";
+    GetClassNameA(window, cls, sizeof cls);
+    if (pid == q->pid && window != q->sheet && IsWindowVisible(window) && lstrcmpA(cls, "#32770") == 0) {
+        q->box = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// A message box (any other dialog) of the wizard's process, or null.
+HWND MessageBoxOf(DWORD pid, HWND sheet) {
+    BoxQuery q{pid, sheet, nullptr};
+    EnumWindows(FindBox, reinterpret_cast<LPARAM>(&q));
+    return q.box;
+}
+
+std::string TextOf(HWND window) {
+    char text[1024] = "";
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+// Title line of the wizard's current page.
+std::string PageTitle(HWND sheet) {
+    HWND page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+    return page ? TextOf(GetDlgItem(page, 1001)) : std::string();
+}
+
+// Waits for the page titled `title`; fails on a message box, a timeout or the end of
+// the process.
+bool WaitForPage(HWND sheet, DWORD pid, const char* title) {
+    for (DWORD start = GetTickCount(); GetTickCount() - start < kPageMs; wt::PumpFor(100)) {
+        if (PageTitle(sheet) == title) return true;
+        if (HWND box = MessageBoxOf(pid, sheet)) {
+            HWND text = GetDlgItem(box, 0xFFFF);
+            Fail("message box \"%s\": %s", TextOf(box).c_str(), text ? TextOf(text).c_str() : "");
+            return false;
+        }
+        if (!IsWindow(sheet)) {
+            Fail("the wizard closed while waiting for page \"%s\"", title);
+            return false;
+        }
+    }
+    Fail("page \"%s\" did not come; the current page is \"%s\"", title, PageTitle(sheet).c_str());
+    return false;
+}
+
+void Press(HWND sheet, int button) { PostMessageA(sheet, PSM_PRESSBUTTON, button, 0); }
+
+// Finds the wizard window of the process.
+HWND WaitForSheet(wt::Process& process) {
+    HWND sheet = wt::WaitForWindow("#32770", "Whirlmark Setup", process.Id(), kStartMs);
+    if (!sheet) Fail("no wizard window \"Whirlmark Setup\" (exit code %lu)", process.Wait(0));
+    else Note("wizard up after %lu ms", Elapsed());
+    return sheet;
+}
+
+bool ExitsWithZero(wt::Process& process) {
+    DWORD code = process.Wait(kExitMs);
+    if (code != 0) {
+        Fail(code == STILL_ACTIVE ? "still running after Close" : "exit code %lu after Close", code);
+        return false;
+    }
+    return true;
+}
+
+std::string SystemDir() {
+    char dir[MAX_PATH];
+    GetSystemDirectoryA(dir, MAX_PATH);
+    std::string s = dir;
+    if (s.empty() || s.back() != '\\') s += '\\';
+    return s;
+}
+
+std::string ScreenSaverEntry() {
+    char value[MAX_PATH] = "";
+    GetPrivateProfileStringA("boot", "SCRNSAVE.EXE", "", value, MAX_PATH, "system.ini");
+    return value;
+}
+
+// Loads a shortcut back and checks its target and description.
+bool CheckShortcut(const std::string& link, const std::string& target, const char* description) {
+    IShellLinkA* shell = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                reinterpret_cast<void**>(&shell))))
+        return !Fail("no shell link object");
+    IPersistFile* file = nullptr;
+    bool ok = false;
+    char path[MAX_PATH] = "", text[MAX_PATH] = "";
+    if (SUCCEEDED(shell->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+        WCHAR wide[MAX_PATH];
+        MultiByteToWideChar(CP_ACP, 0, link.c_str(), -1, wide, MAX_PATH);
+        if (SUCCEEDED(file->Load(wide, STGM_READ))) {
+            shell->GetPath(path, MAX_PATH, nullptr, 0);
+            shell->GetDescription(text, MAX_PATH);
+            ok = lstrcmpiA(path, target.c_str()) == 0 && lstrcmpA(text, description) == 0;
+        }
+        file->Release();
+    }
+    shell->Release();
+    if (!ok)
+        Fail("shortcut %s points to \"%s\" (\"%s\"), expected \"%s\" (\"%s\")", link.c_str(), path, text,
+             target.c_str(), description);
+    return ok;
+}
+
+bool KeyExists(const char* key) {
+    HKEY k;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, key, 0, KEY_READ, &k) != ERROR_SUCCESS) return false;
+    RegCloseKey(k);
+    return true;
+}
+
+}  // namespace
+
+Verdict SetupWizard(const Medium& medium) {
+    std::string setup = medium.Path("Setup.exe");
+    if (!FileExists(setup)) return Skip("Setup.exe is not on the medium yet");
+    ForgetProduct();
+
+    wt::Process process = wt::Launch("\"" + setup + "\"", medium.dir);
+    if (!process.Valid()) return Fail("cannot start %s", setup.c_str());
+    HWND sheet = WaitForSheet(process);
+    if (!sheet) return kFail;
+
+    // Through every page with its defaults, the way a user accepting them would.
+    if (!WaitForPage(sheet, process.Id(), "Welcome to the Whirlmark installation wizard")) return kFail;
+    Press(sheet, PSBTN_NEXT);
+    if (!WaitForPage(sheet, process.Id(), "License Agreement")) return kFail;
+    HWND page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+    if (TextOf(GetDlgItem(page, 1003)).empty()) return Fail("the licence text is empty");
+    Press(sheet, PSBTN_NEXT);
+    if (!WaitForPage(sheet, process.Id(), "Choose destination location")) return kFail;
+    page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+    if (TextOf(GetDlgItem(page, 1008)) != kInstallDir)
+        return Fail("destination is \"%s\"", TextOf(GetDlgItem(page, 1008)).c_str());
+    if (IsWindowVisible(GetDlgItem(page, 1005)))
+        return Fail("disk-space warning shown: %s", TextOf(GetDlgItem(page, 1005)).c_str());
+    Press(sheet, PSBTN_NEXT);
+    if (!WaitForPage(sheet, process.Id(), "Select Program Folder")) return kFail;
+    Press(sheet, PSBTN_NEXT);
+    if (!WaitForPage(sheet, process.Id(), "Additional options")) return kFail;
+    Press(sheet, PSBTN_NEXT);
+    if (!WaitForPage(sheet, process.Id(), "Start copying files")) return kFail;
+    Note("start-copy page after %lu ms", Elapsed());
+    Press(sheet, PSBTN_NEXT);
+    if (!WaitForPage(sheet, process.Id(), "Installation complete")) return kFail;
+    Note("installed after %lu ms", Elapsed());
+    Press(sheet, PSBTN_FINISH);
+    if (!ExitsWithZero(process)) return kFail;
+
+    // What landed on the machine.
+    bool ok = true;
+    std::string scr = SystemDir() + "Whirlmark.scr";
+    if (!SameFile(scr, medium.Path("Whirlmark.scr"))) ok = !Fail("%s is not a copy of the medium's", scr.c_str());
+    for (const char* file : {"Uninstall.exe", "license.txt", "readme.txt"})
+        if (!SameFile(std::string(kInstallDir) + file, medium.Path(file)))
+            ok = !Fail("%s%s is not a copy of the medium's", kInstallDir, file);
+    std::string dataRoot, programFolder;
+    if (!wt::ReadString(HKEY_CURRENT_USER, kSettingsKey, "DataRoot", dataRoot) || dataRoot != kInstallDir)
+        ok = !Fail("DataRoot is \"%s\"", dataRoot.c_str());
+    if (!wt::ReadString(HKEY_CURRENT_USER, kSettingsKey, "ProgramFolder", programFolder) ||
+        programFolder.size() < 2 || programFolder.back() != '\\')
+        return Fail("ProgramFolder is \"%s\"", programFolder.c_str());
+    CoInitialize(nullptr);
+    ok = CheckShortcut(programFolder + "Uninstall.lnk", std::string(kInstallDir) + "Uninstall.exe", "uninstall") && ok;
+    ok = CheckShortcut(programFolder + "Readme.lnk", std::string(kInstallDir) + "readme.txt", "Readme") && ok;
+    ok = CheckShortcut(programFolder + "License.lnk", std::string(kInstallDir) + "license.txt", "License") && ok;
+    CoUninitialize();
+    char shortPath[MAX_PATH] = "";
+    GetShortPathNameA(scr.c_str(), shortPath, MAX_PATH);
+    if (lstrcmpiA(ScreenSaverEntry().c_str(), shortPath) != 0)
+        ok = !Fail("system.ini SCRNSAVE.EXE is \"%s\", expected \"%s\"", ScreenSaverEntry().c_str(), shortPath);
+    if (ok) Note("files, registry values, shortcuts and system.ini entry in place");
+    return ok ? kPass : kFail;
+}
+
+Verdict UninstallWizard(const Medium& medium) {
+    if (!FileExists(medium.Path("Uninstall.exe"))) return Skip("Uninstall.exe is not on the medium yet");
+    if (!FileExists(medium.Path("Setup.exe"))) return Skip("Setup.exe is not on the medium yet, nothing to remove");
+    std::string dataRoot, programFolder;
+    wt::ReadString(HKEY_CURRENT_USER, kSettingsKey, "DataRoot", dataRoot);
+    wt::ReadString(HKEY_CURRENT_USER, kSettingsKey, "ProgramFolder", programFolder);
+    std::string uninstall = dataRoot + "Uninstall.exe";
+    if (dataRoot.empty() || programFolder.empty() || !FileExists(uninstall))
+        return Fail("no installation to remove (the setup test left none)");
+
+    // Started the way its shortcut starts it: the installed copy.
+    wt::Process process = wt::Launch("\"" + uninstall + "\"", dataRoot);
+    if (!process.Valid()) return Fail("cannot start %s", uninstall.c_str());
+    HWND sheet = WaitForSheet(process);
+    if (!sheet) return kFail;
+    if (!WaitForPage(sheet, process.Id(), "Welcome to the Whirlmark uninstall wizard")) return kFail;
+    Press(sheet, PSBTN_NEXT);
+    if (!WaitForPage(sheet, process.Id(), "Uninstall complete")) return kFail;
+    Note("removed after %lu ms", Elapsed());
+    Press(sheet, PSBTN_FINISH);
+    if (!ExitsWithZero(process)) return kFail;
+
+    bool ok = true;
+    std::vector<std::string> gone = {SystemDir() + "Whirlmark.scr", dataRoot + "license.txt",
+                                     dataRoot + "readme.txt", programFolder + "Uninstall.lnk",
+                                     programFolder + "Readme.lnk", programFolder + "License.lnk",
+                                     programFolder.substr(0, programFolder.size() - 1)};
+    for (const std::string& path : gone)
+        if (FileExists(path)) ok = !Fail("%s is still there", path.c_str());
+    if (KeyExists("Software\\Brindlecroft\\Whirlmark")) ok = !Fail("the product's registry key is still there");
+    if (!KeyExists(kMakerKey)) ok = !Fail("the maker's key Software\\Brindlecroft was removed too");
+    if (!ScreenSaverEntry().empty()) ok = !Fail("system.ini still names \"%s\"", ScreenSaverEntry().c_str());
+    Note("Uninstall.exe %s (a running program's file)",
+         FileExists(uninstall) ? "stays, with its folder," : "was removed too");
+    return ok ? kPass : kFail;
+}
+
+}  // namespace smoke
