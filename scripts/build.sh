@@ -14,7 +14,7 @@ configure() {  # configure <tree> [cmake args...]
 configure native -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang
 configure win64 -DCMAKE_TOOLCHAIN_FILE="$top/cmake/toolchain-mingw-x86_64.cmake"
 configure win32 -DCMAKE_TOOLCHAIN_FILE="$top/cmake/toolchain-mingw-i686.cmake" -DBUILD_TESTING=OFF \
-  -DCMAKE_BUILD_TYPE=Release -DCMAKE_EXE_LINKER_FLAGS=-s
+  -DCMAKE_BUILD_TYPE=Release -DCMAKE_EXE_LINKER_FLAGS_RELEASE=-s
 for tree in ${WHIRL_TREES:-native win64 win32}; do
   echo "build: $tree"
   cmake --build "$top/build/$tree" -j "$jobs"
