@@ -19,7 +19,7 @@ work=$top/build/win32/i686-smoke
 wine=/usr/lib/wine/wine
 wine64=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
-count=$(wc -w <<<"$tests")
+count=$(($(wc -w <<<"$tests") + 1))
 
 say() { echo "i686 smoke: $*"; }
 summary() { echo "$1 passed, $2 failed, $3 skipped"; }
@@ -89,7 +89,43 @@ fi
 "$wineserver" -p >/dev/null 2>&1 </dev/null
 say "prefix ready after $(seconds "$t") s, screen $screen"
 
+# Every DLL a medium program imports must be one that Windows itself provides (here:
+# the prefix's 32-bit system folder); a mingw runtime DLL would be missing on a user's
+# machine and the program would exit at once with code 53.
+check_imports() {
+  local sys="$WINEPREFIX/drive_c/windows/syswow64" bad="" program dll found=0
+  for program in "$medium"/*.exe "$medium"/*.scr; do
+    [ -f "$program" ] || continue
+    found=1
+    for dll in $(i686-w64-mingw32-objdump -p "$program" | sed -n 's/^\s*DLL Name: //p'); do
+      [ -e "$sys/${dll,,}" ] || bad="$bad $(basename "$program"):$dll"
+    done
+  done
+  if [ $found = 0 ]; then
+    echo "  medium-imports: skip: no programs on the medium yet"
+    return 77
+  fi
+  if [ -n "$bad" ]; then
+    echo "  medium-imports: FAIL: imports that are not Windows system DLLs:$bad"
+    return 1
+  fi
+  echo "  medium-imports: every import is a Windows system DLL"
+}
+
 passed=0 failed=0 skipped=0
+tally() {  # tally <test> <exit code> <start time>
+  case $2 in
+    0) verdict=PASS passed=$((passed + 1)) ;;
+    77) verdict=SKIP skipped=$((skipped + 1)) ;;
+    124) verdict="FAIL (timed out after $limit s)" failed=$((failed + 1)) ;;
+    *) verdict="FAIL (exit code $2)" failed=$((failed + 1)) ;;
+  esac
+  echo "$verdict $1 ($(seconds "$3") s)"
+}
+
+t=$(date +%s.%N)
+check_imports
+tally medium-imports $? "$t"
 for test in $tests; do
   t=$(date +%s.%N)
   # Into a file, not a pipe: Wine's own background processes keep a pipe open.
@@ -97,13 +133,7 @@ for test in $tests; do
     "$(winpath "$bin/PASSWORD.CPL")" >"$work/$test.log" 2>&1
   rc=$?
   tr -d '\r' <"$work/$test.log"
-  case $rc in
-    0) verdict=PASS passed=$((passed + 1)) ;;
-    77) verdict=SKIP skipped=$((skipped + 1)) ;;
-    124) verdict="FAIL (timed out after $limit s)" failed=$((failed + 1)) ;;
-    *) verdict="FAIL (exit code $rc)" failed=$((failed + 1)) ;;
-  esac
-  echo "$verdict $test ($(seconds "$t") s)"
+  tally "$test" $rc "$t"
 done
 
 for shot in "$work"/shots/*.bmp; do

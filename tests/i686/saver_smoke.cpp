@@ -75,7 +75,7 @@ bool ExitsWithZero(wt::Process& process, const char* after) {
         return false;
     }
     if (code != 0) {
-        Fail("exit code %lu after %s (5 is a crash)", code, after);
+        Fail("%s after %s", ExitText(code).c_str(), after);
         return false;
     }
     Note("exited with 0 after %s (%lu ms)", after, Elapsed());
@@ -93,7 +93,7 @@ Verdict SaverFullScreen(const Medium& medium) {
     wt::Process saver = wt::Launch(Quoted(scr) + " /s");
     if (!saver.Valid()) return Fail("cannot start %s", scr.c_str());
     HWND win = wt::WaitForWindow("ScrClass", "SaverWindow", saver.Id(), kStartMs);
-    if (!win) return Fail("no window \"SaverWindow\" of class ScrClass (exit code %lu)", saver.Wait(0));
+    if (!win) return Fail("no window \"SaverWindow\" of class ScrClass (saver %s)", ExitText(saver.Wait(0)).c_str());
     Note("window up after %lu ms", Elapsed());
 
     RECT r;
@@ -121,7 +121,7 @@ Verdict SaverConfig(const Medium& medium) {
     wt::Process saver = wt::Launch(Quoted(scr));
     if (!saver.Valid()) return Fail("cannot start %s", scr.c_str());
     HWND dlg = wt::WaitForWindow("#32770", "Brindlecroft Saver Config", saver.Id(), kStartMs);
-    if (!dlg) return Fail("no dialog \"Brindlecroft Saver Config\" (exit code %lu)", saver.Wait(0));
+    if (!dlg) return Fail("no dialog \"Brindlecroft Saver Config\" (saver %s)", ExitText(saver.Wait(0)).c_str());
     Note("dialog up after %lu ms", Elapsed());
 
     // What a never-run machine shows.
@@ -175,7 +175,8 @@ Verdict SaverPreview(const Medium& medium) {
     wc.lpfnWndProc = HostProc;
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "SmokePreviewHost";
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    // Black, so that only the saver's own drawing counts as a picture.
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     RegisterClassA(&wc);
     HWND host = CreateWindowExA(0, wc.lpszClassName, "Preview host", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                                 100, 100, 240, 180, nullptr, nullptr, wc.hInstance, nullptr);
@@ -194,19 +195,18 @@ Verdict SaverPreview(const Medium& medium) {
     }
     if (!child) {
         DestroyWindow(host);
-        return Fail("no child \"SaverPreview\" in the host window (exit code %lu)", saver.Wait(0));
+        return Fail("no child \"SaverPreview\" in the host window (saver %s)", ExitText(saver.Wait(0)).c_str());
     }
     Note("preview child up after %lu ms", Elapsed());
 
     RECT hr, cr;
     GetWindowRect(host, &hr);
     GetWindowRect(child, &cr);
-    bool ok = true;
-    if (cr.right - cr.left != hr.right - hr.left || cr.bottom - cr.top != hr.bottom - hr.top)
-        ok = !Fail("child is %ldx%ld, host window %ldx%ld", cr.right - cr.left, cr.bottom - cr.top,
-                   hr.right - hr.left, hr.bottom - hr.top);
-    if (ok && !(GetWindowLongA(child, GWL_STYLE) & WS_CHILD)) ok = !Fail("preview is not a child window");
-    if (ok) ok = CheckFrame(child, scr, false);
+    bool ok = Expect(cr.right - cr.left == hr.right - hr.left && cr.bottom - cr.top == hr.bottom - hr.top,
+                     "child is %ldx%ld, host window %ldx%ld", cr.right - cr.left, cr.bottom - cr.top,
+                     hr.right - hr.left, hr.bottom - hr.top) &&
+              Expect(GetWindowLongA(child, GWL_STYLE) & WS_CHILD, "preview is not a child window") &&
+              CheckFrame(child, scr, false);
 
     // The host ends the preview by destroying its window.
     DestroyWindow(host);
@@ -270,19 +270,19 @@ Verdict SaverPassword(const Medium& medium, const std::string& passwordDouble) {
     wt::Process saver = wt::Launch(Quoted(scr) + " /s");
     if (!saver.Valid()) return Fail("cannot start %s", scr.c_str());
     HWND win = wt::WaitForWindow("ScrClass", "SaverWindow", saver.Id(), kStartMs);
-    if (!win) return Fail("no full-screen window (exit code %lu)", saver.Wait(0));
+    if (!win) return Fail("no full-screen window (saver %s)", ExitText(saver.Wait(0)).c_str());
     Note("window up after %lu ms", Elapsed());
 
     PressKey(win, VK_SPACE);
     if (!WaitForCalls(log, 1, kExitMs)) {
         DWORD code = saver.Wait(0);
         if (code == STILL_ACTIVE) return Fail("a key after the grace period did not ask VerifyScreenSavePwd");
-        return Fail("ended (exit code %lu) without asking VerifyScreenSavePwd; is this a Windows 98 prefix?", code);
+        return Fail("ended (%s) without asking VerifyScreenSavePwd", ExitText(code).c_str());
     }
     wt::PumpFor(2000);
     DWORD code = saver.Wait(0);
     if (code != STILL_ACTIVE || !IsWindow(win))
-        return Fail("a refused password must keep the saver running, but it ended (exit code %lu)", code);
+        return Fail("a refused password must keep the saver running, but it ended (%s)", ExitText(code).c_str());
     Note("refused password kept the saver running (%lu ms)", Elapsed());
 
     PressKey(win, VK_SPACE);

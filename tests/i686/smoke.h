@@ -21,6 +21,8 @@ struct Medium {
 void Note(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 // Prints the reason of a failure and returns kFail.
 Verdict Fail(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+// Prints the reason of a failure when `condition` is false; returns `condition`.
+bool Expect(bool condition, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
 // Prints the reason of a skip and returns kSkip.
 Verdict Skip(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 
@@ -61,6 +63,10 @@ void PressKey(HWND window, WORD vk);
 
 // Waits up to ms for `window` to be gone (pumping this thread's messages).
 bool WaitGone(HWND window, DWORD ms);
+
+// A process exit code in words: "exit code 0", "still running", or a crash explained
+// (an exception code in hex; 5 when Wine's debugger is off; 53 for a missing DLL).
+std::string ExitText(DWORD code);
 
 // Milliseconds since the test started.
 DWORD Elapsed();

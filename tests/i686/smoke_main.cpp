@@ -51,12 +51,36 @@ Verdict Fail(const char* fmt, ...) {
     return kFail;
 }
 
+bool Expect(bool condition, const char* fmt, ...) {
+    if (condition) return true;
+    va_list args;
+    va_start(args, fmt);
+    Print("FAIL: ", fmt, args);
+    va_end(args);
+    return false;
+}
+
 Verdict Skip(const char* fmt, ...) {
     va_list args;
     va_start(args, fmt);
     Print("skip: ", fmt, args);
     va_end(args);
     return kSkip;
+}
+
+std::string ExitText(DWORD code) {
+    char text[96];
+    if (code == STILL_ACTIVE)
+        std::snprintf(text, sizeof text, "still running");
+    else if (code == 5)
+        std::snprintf(text, sizeof text, "exit code 5, a crash");
+    else if (code == 53)
+        std::snprintf(text, sizeof text, "exit code 53, a DLL it imports is missing");
+    else if (code >= 0xC0000000u)
+        std::snprintf(text, sizeof text, "crashed with exception 0x%08lX", code);
+    else
+        std::snprintf(text, sizeof text, "exit code %lu", code);
+    return text;
 }
 
 DWORD Elapsed() { return GetTickCount() - g_start; }
@@ -210,7 +234,15 @@ void SaveScreen(const char* name) {
 }
 
 void PressKey(HWND window, WORD vk) {
-    SetForegroundWindow(window);
+    // The emulated program may still be starting its scene: a sent message returns once
+    // its thread takes messages, and only then is its window sure to have the focus.
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &result);
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 10000; Sleep(100)) {
+        if (GetForegroundWindow() == window) break;
+        SetForegroundWindow(window);
+    }
+    if (GetForegroundWindow() != window) Note("the window is not in the foreground for the key");
     INPUT input[2] = {};
     input[0].type = input[1].type = INPUT_KEYBOARD;
     input[0].ki.wVk = input[1].ki.wVk = vk;

@@ -81,7 +81,7 @@ void Press(HWND sheet, int button) { PostMessageA(sheet, PSM_PRESSBUTTON, button
 // Finds the wizard window of the process.
 HWND WaitForSheet(wt::Process& process) {
     HWND sheet = wt::WaitForWindow("#32770", "Whirlmark Setup", process.Id(), kStartMs);
-    if (!sheet) Fail("no wizard window \"Whirlmark Setup\" (exit code %lu)", process.Wait(0));
+    if (!sheet) Fail("no wizard window \"Whirlmark Setup\" (process %s)", ExitText(process.Wait(0)).c_str());
     else Note("wizard up after %lu ms", Elapsed());
     return sheet;
 }
@@ -89,7 +89,7 @@ HWND WaitForSheet(wt::Process& process) {
 bool ExitsWithZero(wt::Process& process) {
     DWORD code = process.Wait(kExitMs);
     if (code != 0) {
-        Fail(code == STILL_ACTIVE ? "still running after Close" : "exit code %lu after Close", code);
+        Fail("%s after Close", ExitText(code).c_str());
         return false;
     }
     return true;
@@ -114,7 +114,7 @@ bool CheckShortcut(const std::string& link, const std::string& target, const cha
     IShellLinkA* shell = nullptr;
     if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                                 reinterpret_cast<void**>(&shell))))
-        return !Fail("no shell link object");
+        return Expect(false, "no shell link object");
     IPersistFile* file = nullptr;
     bool ok = false;
     char path[MAX_PATH] = "", text[MAX_PATH] = "";
@@ -183,13 +183,13 @@ Verdict SetupWizard(const Medium& medium) {
     // What landed on the machine.
     bool ok = true;
     std::string scr = SystemDir() + "Whirlmark.scr";
-    if (!SameFile(scr, medium.Path("Whirlmark.scr"))) ok = !Fail("%s is not a copy of the medium's", scr.c_str());
+    ok = Expect(SameFile(scr, medium.Path("Whirlmark.scr")), "%s is not a copy of the medium's", scr.c_str()) && ok;
     for (const char* file : {"Uninstall.exe", "license.txt", "readme.txt"})
-        if (!SameFile(std::string(kInstallDir) + file, medium.Path(file)))
-            ok = !Fail("%s%s is not a copy of the medium's", kInstallDir, file);
+        ok = Expect(SameFile(std::string(kInstallDir) + file, medium.Path(file)),
+                    "%s%s is not a copy of the medium's", kInstallDir, file) && ok;
     std::string dataRoot, programFolder;
-    if (!wt::ReadString(HKEY_CURRENT_USER, kSettingsKey, "DataRoot", dataRoot) || dataRoot != kInstallDir)
-        ok = !Fail("DataRoot is \"%s\"", dataRoot.c_str());
+    ok = Expect(wt::ReadString(HKEY_CURRENT_USER, kSettingsKey, "DataRoot", dataRoot) && dataRoot == kInstallDir,
+                "DataRoot is \"%s\"", dataRoot.c_str()) && ok;
     if (!wt::ReadString(HKEY_CURRENT_USER, kSettingsKey, "ProgramFolder", programFolder) ||
         programFolder.size() < 2 || programFolder.back() != '\\')
         return Fail("ProgramFolder is \"%s\"", programFolder.c_str());
@@ -200,8 +200,8 @@ Verdict SetupWizard(const Medium& medium) {
     CoUninitialize();
     char shortPath[MAX_PATH] = "";
     GetShortPathNameA(scr.c_str(), shortPath, MAX_PATH);
-    if (lstrcmpiA(ScreenSaverEntry().c_str(), shortPath) != 0)
-        ok = !Fail("system.ini SCRNSAVE.EXE is \"%s\", expected \"%s\"", ScreenSaverEntry().c_str(), shortPath);
+    ok = Expect(lstrcmpiA(ScreenSaverEntry().c_str(), shortPath) == 0, "system.ini SCRNSAVE.EXE is \"%s\", expected \"%s\"",
+                ScreenSaverEntry().c_str(), shortPath) && ok;
     if (ok) Note("files, registry values, shortcuts and system.ini entry in place");
     return ok ? kPass : kFail;
 }
@@ -234,10 +234,10 @@ Verdict UninstallWizard(const Medium& medium) {
                                      programFolder + "Readme.lnk", programFolder + "License.lnk",
                                      programFolder.substr(0, programFolder.size() - 1)};
     for (const std::string& path : gone)
-        if (FileExists(path)) ok = !Fail("%s is still there", path.c_str());
-    if (KeyExists("Software\\Brindlecroft\\Whirlmark")) ok = !Fail("the product's registry key is still there");
-    if (!KeyExists(kMakerKey)) ok = !Fail("the maker's key Software\\Brindlecroft was removed too");
-    if (!ScreenSaverEntry().empty()) ok = !Fail("system.ini still names \"%s\"", ScreenSaverEntry().c_str());
+        ok = Expect(!FileExists(path), "%s is still there", path.c_str()) && ok;
+    ok = Expect(!KeyExists("Software\\Brindlecroft\\Whirlmark"), "the product's registry key is still there") && ok;
+    ok = Expect(KeyExists(kMakerKey), "the maker's key Software\\Brindlecroft was removed too") && ok;
+    ok = Expect(ScreenSaverEntry().empty(), "system.ini still names \"%s\"", ScreenSaverEntry().c_str()) && ok;
     Note("Uninstall.exe %s (a running program's file)",
          FileExists(uninstall) ? "stays, with its folder," : "was removed too");
     return ok ? kPass : kFail;
