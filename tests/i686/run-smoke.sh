@@ -56,6 +56,8 @@ export HOME="$work/home" XDG_CACHE_HOME="$work/home/.cache" XDG_CONFIG_HOME="$wo
 export XDG_DATA_HOME="$work/home/.local/share" WINEPREFIX="$work/prefix" WINEARCH=win64
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
 export WHIRL_SMOKE_SHOTS
+# The saver's picture can only be checked once the real scene replaces the stand-in.
+[ -f "$top/saver/scene/scene_stub.cpp" ] && export WHIRL_SMOKE_STAND_IN_SCENE=1
 WHIRL_SMOKE_SHOTS=$(winpath "$work/shots")
 
 Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
