@@ -15,6 +15,10 @@ configure native -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang
 configure win64 -DCMAKE_TOOLCHAIN_FILE="$top/cmake/toolchain-mingw-x86_64.cmake"
 configure win32 -DCMAKE_TOOLCHAIN_FILE="$top/cmake/toolchain-mingw-i686.cmake" -DBUILD_TESTING=OFF \
   -DCMAKE_BUILD_TYPE=Release -DCMAKE_EXE_LINKER_FLAGS_RELEASE=-s
+# An i686 tree configured with CMAKE_EXE_LINKER_FLAGS=-s lost the toolchain's -static.
+if grep -qx 'CMAKE_EXE_LINKER_FLAGS:STRING=-s' "$top/build/win32/CMakeCache.txt" 2>/dev/null; then
+  cmake -U CMAKE_EXE_LINKER_FLAGS -DCMAKE_EXE_LINKER_FLAGS_RELEASE=-s "$top/build/win32" >/dev/null
+fi
 for tree in ${WHIRL_TREES:-native win64 win32}; do
   echo "build: $tree"
   cmake --build "$top/build/$tree" -j "$jobs"

@@ -109,6 +109,7 @@ check_imports() {
   fi
   if [ -n "$bad" ]; then
     echo "  medium-imports: FAIL: imports that are not Windows system DLLs:$bad"
+    echo "  medium-imports: a user's machine lacks them (the program exits with code 53); link with -static"
     return 1
   fi
   echo "  medium-imports: every import is a Windows system DLL"
