@@ -58,14 +58,13 @@ Picture CaptureScreen() {
     return picture;
 }
 
-Picture ReadFrontBuffer(int width, int height) {
+Picture ReadLastFrame(int width, int height) {
     Picture picture;
     if (width <= 0 || height <= 0) return picture;
     std::vector<std::uint8_t> rgb(static_cast<size_t>(width) * height * 3);
-    glReadBuffer(GL_FRONT);
+    glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-    glReadBuffer(GL_BACK);
     if (glGetError() != GL_NO_ERROR) return picture;
     picture.width = width;
     picture.height = height;

@@ -1,5 +1,5 @@
 // Pictures of what the saver shows, for pixel checks: the screen through GDI, or the
-// current OpenGL context's front buffer, as top-down RGB.
+// current OpenGL context's last frame, as top-down RGB.
 #pragma once
 
 #include <cstdint>
@@ -46,8 +46,10 @@ bool IsGreen(const Rgb& p);      // green clearly above red and blue
 // The whole primary screen through GDI.
 Picture CaptureScreen();
 
-// The front buffer of the current OpenGL context, width x height from the lower left.
-Picture ReadFrontBuffer(int width, int height);
+// The frame last presented in the current OpenGL context, width x height from the lower
+// left. Read from the back buffer, which under Wine keeps the frame after the swap (its
+// front buffer reads back black). Empty when the read fails.
+Picture ReadLastFrame(int width, int height);
 
 // Pixels in `box` that pass `test`.
 int Count(const Picture& picture, const Box& box, const PixelTest& test);

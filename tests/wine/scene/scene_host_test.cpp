@@ -1,0 +1,131 @@
+// The saver window run inside the test process with the real host and scene, so that
+// the picture can be read back from its OpenGL context: the preview draws into its
+// child window, and a click switches the lighting off and on.
+#include "picture.h"
+#include "saver_globals.h"
+#include "saver_window.h"
+#include "scene_state.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+// Called every 300 ms on the saver's thread between frames, with the saver window's
+// context current; returning false ends the run.
+std::function<bool(int tick)> g_step;
+int g_tick;
+
+void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+    if (!g_step || !g_step(++g_tick)) {
+        g_step = nullptr;
+        DestroyWindow(SaverWindow());
+    }
+}
+
+// Runs the saver window of `mode` as the host would, with `settings`, calling `step`
+// until it returns false.
+void RunSaver(RunMode mode, HWND parent, SaverSettings& settings, std::function<bool(int)> step) {
+    g_instance = GetModuleHandleA(nullptr);
+    g_runMode = mode;
+    g_settings = &settings;
+    g_step = std::move(step);
+    g_tick = 0;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 300, OnTimer);
+    RunSaverWindow(parent);
+    KillTimer(nullptr, timer);
+    g_settings = nullptr;
+}
+
+Picture ReadSaverWindow() {
+    RECT client{};
+    GetClientRect(SaverWindow(), &client);
+    return ReadLastFrame(client.right, client.bottom);
+}
+
+bool NotBlack(const Rgb& p) { return !IsBlack(p); }
+
+// Sum of red, green and blue over the picture: its brightness.
+long long Brightness(const Picture& picture) {
+    long long sum = 0;
+    for (const Rgb& p : picture.pixels) sum += p.r + p.g + p.b;
+    return sum;
+}
+
+HWND CreatePreviewHost(int width, int height) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    windowClass.lpszClassName = "PreviewHostForTest";
+    RegisterClassA(&windowClass);
+    return CreateWindowExA(0, "PreviewHostForTest", "Display settings", WS_POPUP | WS_VISIBLE, 100, 100,
+                           width, height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+}  // namespace
+
+TEST(Preview, DrawsTheSceneIntoItsChildWindow) {
+    HWND host = CreatePreviewHost(320, 240);
+    ASSERT_NE(host, nullptr);
+    SaverSettings settings;
+    Picture picture;
+    HWND child = nullptr;
+    RECT client{};
+    RunSaver(RunMode::Preview, host, settings, [&](int tick) {
+        if (tick < 4) return true;
+        child = SaverWindow();
+        GetClientRect(child, &client);
+        picture = ReadSaverWindow();
+        return false;
+    });
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(client.right, 320);
+    EXPECT_EQ(client.bottom, 240);
+    ASSERT_EQ(picture.width, 320);
+    ASSERT_EQ(picture.height, 240);
+
+    // The sky fills the border; the grass logo is in the middle, scaled to the box.
+    int border = 0;
+    EXPECT_EQ(CountInBorder(picture, 0.1, IsBlack, &border), 0);
+    EXPECT_GT(CountInBorder(picture, 0.1, IsBlueSky), border * 9 / 10);
+    EXPECT_GT(Count(picture, picture.Centre(0.4), IsGreen), 300);
+    EXPECT_EQ(CountInBorder(picture, 0.2, IsGreen), 0);
+    DestroyWindow(host);
+}
+
+TEST(Lighting, EachClickSwitchesTheLightingOfTheTurnedLogo) {
+    // A still logo turned 70 degrees away from the light, on black: lit, it is much
+    // darker than its plain texture.
+    SaverSettings settings;
+    settings.showBackground = 0;
+    settings.speedX = settings.speedY = settings.speedZ = 0;
+    g_scene.spinAngles = Vec3{0.0f, 70.0f, 0.0f};
+    Picture lit, unlit, litAgain;
+    RunSaver(RunMode::FullScreen, nullptr, settings, [&](int tick) {
+        switch (tick) {
+        case 3:
+            lit = ReadSaverWindow();
+            SendMessageA(SaverWindow(), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+            break;
+        case 5:
+            unlit = ReadSaverWindow();
+            SendMessageA(SaverWindow(), WM_RBUTTONDOWN, MK_RBUTTON, 0);
+            break;
+        case 7:
+            litAgain = ReadSaverWindow();
+            return false;
+        }
+        return true;
+    });
+    ASSERT_FALSE(lit.Empty());
+    ASSERT_FALSE(unlit.Empty());
+    ASSERT_FALSE(litAgain.Empty());
+    const Box all{0, 0, lit.width, lit.height};
+    ASSERT_GT(Count(lit, all, NotBlack), 1000);
+    // The same pixels are covered; only their brightness changes.
+    EXPECT_NEAR(Count(unlit, all, NotBlack), Count(lit, all, NotBlack), Count(lit, all, NotBlack) / 20);
+    EXPECT_GT(Brightness(unlit), Brightness(lit) * 14 / 10);
+    EXPECT_EQ(CountChanged(lit, litAgain, all), 0);
+}
