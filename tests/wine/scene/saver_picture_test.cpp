@@ -132,6 +132,9 @@ TEST(FullScreen, TheThreeLogoSizesShowThreeSizes) {
         std::printf("logo size %d: %d x %d pixels\n", size, sizes[size].Width(), sizes[size].Height());
         saver.Process().Kill();
         saver.Process().Wait(10000);
+        // The next run must not see this one's last frame.
+        CaptureWhen([](const Picture& p) { return !p.Empty() && Count(p, p.Centre(0.4), NotBlack) == 0; },
+                    20000);
     }
     // Camera distances 24, 16 and 8: the logo grows by 1.5 and by 3.
     ASSERT_GT(sizes[0].Height(), 100);
