@@ -32,6 +32,8 @@ void CStartCopyPage::DoDataExchange(CDataExchange* dx) {
 
 BOOL CStartCopyPage::OnSetActive() {
     BOOL result = CWizardPage::OnSetActive();
+    // The first page: there is nothing to go back to.
+    GetUninstallSheet(this)->EnableBack(FALSE);
     m_progress.ShowWindow(SW_HIDE);
     return result;
 }

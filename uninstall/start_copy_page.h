@@ -8,7 +8,7 @@ class CStartCopyPage : public CWizardPage {
     DECLARE_DYNCREATE(CStartCopyPage)
 public:
     CStartCopyPage();
-    // Common start; the progress bar hidden.
+    // Common start; Back disabled and the progress bar hidden.
     BOOL OnSetActive() override;
     // Shows the status texts and the bar, removes the product, makes the completion page
     // active. Returns the base result.

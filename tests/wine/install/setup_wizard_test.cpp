@@ -35,8 +35,8 @@ protected:
         programs_ = ic::CommonPrograms() + "Whirlmark\\";
     }
 
-    ic::SetupRun Run(ic::SetupChoices choices = {}) {
-        ic::SetupRun run = ic::DriveSetup(choices);
+    ic::WizardRun Run(ic::SetupChoices choices = {}) {
+        ic::WizardRun run = ic::DriveSetup(choices);
         EXPECT_TRUE(run.completed);
         EXPECT_EQ(run.exitCode, 0u);
         return run;
@@ -84,7 +84,7 @@ protected:
 }  // namespace
 
 TEST_F(SetupWizard, FreshMachineGetsExactlyTheInstallation) {
-    ic::SetupRun run = Run();
+    ic::WizardRun run = Run();
     EXPECT_TRUE(run.boxes.empty()) << run.boxes.front();
     EXPECT_EQ(run.progress, kFullProgress);
     EXPECT_EQ(run.finalPosition, 100);
@@ -113,7 +113,7 @@ TEST_F(SetupWizard, ClearedOptionLeavesSystemIniAndTheSwitchAlone) {
 
     ic::SetupChoices choices;
     choices.defaultSaver = false;
-    ic::SetupRun run = Run(choices);
+    ic::WizardRun run = Run(choices);
     EXPECT_TRUE(run.boxes.empty());
 
     std::string after;
@@ -125,7 +125,7 @@ TEST_F(SetupWizard, ClearedOptionLeavesSystemIniAndTheSwitchAlone) {
 
 TEST_F(SetupWizard, MissingReadmeGivesOneBoxAndTheRestIsDone) {
     ASSERT_TRUE(DeleteFileA((std::string(kMedium) + "readme.txt").c_str()));
-    ic::SetupRun run = Run();
+    ic::WizardRun run = Run();
     EXPECT_EQ(run.boxes, (std::vector<std::string>{"Error while copying to " + std::string(kDefaultDir) +
                                                    "readme.txt"}));
     EXPECT_EQ(Value("DataRoot"), kDefaultDir);
@@ -140,7 +140,7 @@ TEST_F(SetupWizard, DeepNewInstallFolderAndTwoLevelProgramFolder) {
     ic::SetupChoices choices;
     choices.installDir = "C:\\Alpha\\Beta\\Gamma";  // the page adds the "\"
     choices.folderName = "Games\\Whirlmark";
-    ic::SetupRun run = Run(choices);
+    ic::WizardRun run = Run(choices);
     EXPECT_TRUE(run.boxes.empty()) << run.boxes.front();
 
     for (const char* name : {"Uninstall.exe", "license.txt", "readme.txt"})
@@ -155,7 +155,7 @@ TEST_F(SetupWizard, BareDriveRootMakesNoFolder) {
     std::vector<std::string> before = TopFolders();
     ic::SetupChoices choices;
     choices.installDir = "C:\\";
-    ic::SetupRun run = Run(choices);
+    ic::WizardRun run = Run(choices);
     EXPECT_TRUE(run.boxes.empty()) << run.boxes.front();
     EXPECT_EQ(TopFolders(), before);
     for (const char* name : {"Uninstall.exe", "license.txt", "readme.txt"})
@@ -171,7 +171,7 @@ TEST_F(SetupWizard, SecondInstallOverwritesWithoutError) {
     ASSERT_TRUE(ic::WriteBytes(std::string(kMedium) + "readme.txt", readme + "Second edition.\r\n"));
     ASSERT_TRUE(ic::WriteBytes(programs_ + "License.lnk", "damaged"));
 
-    ic::SetupRun run = Run();
+    ic::WizardRun run = Run();
     EXPECT_TRUE(run.boxes.empty()) << run.boxes.front();
     ExpectCopyOfMedium(std::string(kDefaultDir) + "readme.txt", "readme.txt");
     ExpectShortcuts(kDefaultDir);
@@ -187,7 +187,7 @@ TEST_F(SetupWizard, RegistryLevelThatCannotBeCreatedIsReportedAndTheInstallGoesO
               ERROR_SUCCESS);
     RegCloseKey(key);
 
-    ic::SetupRun run = Run();
+    ic::WizardRun run = Run();
     EXPECT_EQ(run.boxes, std::vector<std::string>(2, "error writing to registry"));
     EXPECT_EQ(Value("DataRoot"), "<missing>");
     ExpectShortcuts(kDefaultDir);

@@ -1,6 +1,8 @@
 // Drives a wizard from a test; see wizard_driver.h.
 #include "wizard_driver.h"
 
+#include "install_checks.h"
+
 #include <commctrl.h>
 
 #include <cstdlib>
@@ -77,6 +79,7 @@ bool Wizard::AnswerBoxes() {
     std::string text;
     EnumChildWindows(q.found, CollectStaticText, reinterpret_cast<LPARAM>(&text));
     boxes.push_back(text);
+    if (!boxShots.empty()) Screenshot(boxShots + "-box" + std::to_string(boxes.size()));
     PostMessageA(q.found, WM_COMMAND, IDOK, 0);
     for (DWORD start = GetTickCount(); IsWindow(q.found) && GetTickCount() - start < 5000;)
         wt::PumpFor(20);
@@ -136,6 +139,11 @@ bool Wizard::ButtonVisible(int id) {
     return button && IsWindowVisible(button);
 }
 
+bool Wizard::ButtonEnabled(int id) {
+    HWND button = GetDlgItem(m_sheet, id);
+    return button && IsWindowEnabled(button);
+}
+
 std::string Wizard::ButtonText(int id) { return Text(GetDlgItem(m_sheet, id)); }
 
 bool Wizard::ProbeProgress() {
@@ -156,8 +164,8 @@ DWORD Wizard::WaitForExit(DWORD ms) {
     return code;
 }
 
-SetupRun DriveSetup(const SetupChoices& c) {
-    SetupRun run;
+WizardRun DriveSetup(const SetupChoices& c) {
+    WizardRun run;
     DeleteFileA("C:\\progress.log");
     Wizard w("Setup");
     if (!w.Start(c.medium + "Setup.exe", c.medium)) return run;
@@ -206,17 +214,30 @@ std::vector<int> ProgressLog() {
 }
 
 bool Screenshot(const std::string& name) {
-    // The build tree seen from Unix: the test program lives in <build>/bin.
-    std::string bin = wt::BinDir();
-    if (bin.size() < 2 || (bin[0] != 'Z' && bin[0] != 'z') || bin[1] != ':') return false;
-    std::string unixBin = bin.substr(2);
-    for (char& c : unixBin) if (c == '\\') c = '/';
-    std::string file = unixBin + "../../screenshots/" + name + ".png";
-    std::string folder = file.substr(0, file.find_last_of('/'));
-    wt::Process mk = wt::Launch("Z:\\bin\\mkdir -p " + folder);
-    if (!mk.Valid() || mk.Wait(10000) != 0) return false;
-    wt::Process shot = wt::Launch("Z:\\usr\\bin\\import -window root " + file);
-    return shot.Valid() && shot.Wait(20000) == 0;
+    // build/screenshots, beside <build>/bin where the test program lives, seen from Unix.
+    char full[MAX_PATH];
+    DWORD n = GetFullPathNameA((wt::BinDir() + "..\\..\\screenshots\\" + name + ".png").c_str(),
+                               MAX_PATH, full, nullptr);
+    std::string file(full, n < MAX_PATH ? n : 0);
+    if (file.size() < 3 || (file[0] != 'Z' && file[0] != 'z') || file[1] != ':') return false;
+    MakeFolders(file.substr(0, file.find_last_of('\\')));
+    std::string unixFile = file.substr(2);
+    for (char& c : unixFile)
+        if (c == '\\') c = '/';
+    // Wine starts a Unix program without giving back a process handle, so wait for the
+    // picture file instead.
+    DeleteFileA(file.c_str());
+    wt::Launch("Z:\\usr\\bin\\import -window root \"" + unixFile + "\"");
+    LONGLONG last = -1;
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 20000;) {
+        wt::PumpFor(250);
+        WIN32_FILE_ATTRIBUTE_DATA data;
+        if (!GetFileAttributesExA(file.c_str(), GetFileExInfoStandard, &data)) continue;
+        LONGLONG size = (static_cast<LONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+        if (size > 0 && size == last) return true;
+        last = size;
+    }
+    return false;
 }
 
 }  // namespace ic

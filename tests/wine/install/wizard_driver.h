@@ -36,6 +36,7 @@ public:
     int ProgressPosition(HWND page, int id);
     // Whether a wizard button (ID_WIZBACK...) is visible, and its caption.
     bool ButtonVisible(int id);
+    bool ButtonEnabled(int id);
     std::string ButtonText(int id);
     // Makes the wizard log its progress-bar positions (see ProgressLog).
     bool ProbeProgress();
@@ -44,6 +45,8 @@ public:
 
     // Texts of every message box answered so far, in order.
     std::vector<std::string> boxes;
+    // When set, each box is photographed before it is answered, as <boxShots>-box<N>.
+    std::string boxShots;
 
 private:
     bool AnswerBoxes();
@@ -67,7 +70,8 @@ struct SetupChoices {
     bool defaultSaver = true;
 };
 
-struct SetupRun {
+// What a wizard run showed.
+struct WizardRun {
     bool completed = false;            // the completion page was reached
     std::vector<std::string> boxes;    // message boxes on the way, in order
     std::vector<int> progress;         // positions of the start-copy page's bar
@@ -76,7 +80,7 @@ struct SetupRun {
     DWORD exitCode = STILL_ACTIVE;     // after "Close"
 };
 
-SetupRun DriveSetup(const SetupChoices& choices);
+WizardRun DriveSetup(const SetupChoices& choices);
 
 // The progress positions logged by the probe, in order.
 std::vector<int> ProgressLog();
