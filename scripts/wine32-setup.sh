@@ -29,6 +29,8 @@ I386_PACKAGES="wine32:i386 libxcomposite1:i386 libxcursor1:i386 libxfixes3:i386
   libxxf86vm1:i386 libgl1:i386 libgl1-mesa-dri:i386 libglx-mesa0:i386"
 
 say() { echo "wine32-setup: $*"; }
+# Only changing the machine needs root; a machine already set up works for anyone.
+need_root() { [ "$(id -u)" = 0 ] || skip "$1 needs root, running as $(id -un)"; }
 skip() { echo "wine32-setup: SKIP: $*"; exit 77; }
 fail() { echo "wine32-setup: FAILED: $*" >&2; exit 1; }
 
@@ -47,7 +49,6 @@ trap 'rm -rf "$WORK"' EXIT
 # ---------------------------------------------------------------- preconditions
 
 [ "$(uname -m)" = x86_64 ] || skip "host is $(uname -m), not x86_64"
-[ "$(id -u)" = 0 ] || skip "needs root (apt-get, binfmt_misc), running as $(id -un)"
 command -v dpkg >/dev/null && command -v apt-get >/dev/null ||
     skip "not a Debian system (no dpkg/apt-get)"
 [ -x /usr/lib/wine/wine64 ] || skip "64-bit Wine (/usr/lib/wine/wine64) is not installed"
@@ -67,6 +68,7 @@ missing_packages() {
 apt_quiet="-q -o DPkg::Lock::Timeout=$APT_LOCK_WAIT"
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    need_root "adding the i386 architecture"
     say "adding the i386 architecture to dpkg"
     dpkg --add-architecture i386 || fail "dpkg --add-architecture i386"
     NEED_UPDATE=1
@@ -74,6 +76,7 @@ fi
 
 MISSING=$(missing_packages)
 if [ -n "$MISSING" ]; then
+    need_root "installing the i386 Wine packages"
     wine64_version=$(dpkg-query -W -f='${Version}' wine64 2>/dev/null)
     # wine32 must match the installed wine64 exactly; an old list may lack it.
     if [ -n "${NEED_UPDATE:-}" ] ||
@@ -115,6 +118,7 @@ major=$( [ -x "$QEMU" ] && qemu_major "$QEMU")
 if [ -n "$major" ] && [ "$major" -ge $QEMU_MIN_MAJOR ]; then
     say "qemu-i386 $major present in $QEMU_DIR"
 else
+    need_root "fetching qemu-i386 into $QEMU_DIR"
     URI=$(mirror_uri)
     [ -n "$URI" ] || skip "cannot find the bookworm mirror in the apt sources"
     say "fetching qemu-user from bookworm-backports ($URI)"
@@ -148,18 +152,17 @@ fi
 
 # The "-binfmt-P" suffix makes qemu take the extra argv[0] that the P flag adds.
 INTERP=$QEMU_DIR/i386-binfmt-P
-[ "$(readlink "$INTERP" 2>/dev/null)" = qemu-i386 ] || ln -sfn qemu-i386 "$INTERP" ||
+[ "$(readlink "$INTERP" 2>/dev/null)" = qemu-i386 ] || { need_root "linking $INTERP"; ln -sfn qemu-i386 "$INTERP"; } ||
     fail "cannot link $INTERP"
 
 # ---------------------------------------------------------------- binfmt_misc
 
 if [ ! -e "$BINFMT_DIR/register" ]; then
+    need_root "mounting binfmt_misc"
     say "mounting binfmt_misc"
     mount -t binfmt_misc binfmt_misc "$BINFMT_DIR" 2>/dev/null ||
         skip "cannot mount binfmt_misc on $BINFMT_DIR (container without that right?)"
 fi
-[ -w "$BINFMT_DIR/register" ] || skip "$BINFMT_DIR/register is not writable"
-
 ENTRY=$BINFMT_DIR/$BINFMT_NAME
 MAGIC='\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00'
 MASK='\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff'
@@ -167,6 +170,7 @@ if [ -e "$ENTRY" ] && grep -qx enabled "$ENTRY" &&
    grep -qx "interpreter $INTERP" "$ENTRY" && grep -qx 'flags: PF' "$ENTRY"; then
     say "binfmt_misc entry $BINFMT_NAME present"
 else
+    need_root "registering i386 ELF with binfmt_misc"
     [ -e "$ENTRY" ] && echo -1 >"$ENTRY"
     say "registering i386 ELF with binfmt_misc as $BINFMT_NAME -> $INTERP"
     echo ":$BINFMT_NAME:M::$MAGIC:$MASK:$INTERP:FP" >"$BINFMT_DIR/register" ||
