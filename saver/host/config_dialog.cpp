@@ -1,0 +1,150 @@
+// The configuration dialog's procedure and its product link.
+#include "config_dialog.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+
+#include "config_dialog_rules.h"
+#include "hyperlink.h"
+#include "saver_globals.h"
+#include "texture_names.h"
+
+#ifndef WHIRL_PRODUCT_URL
+#error "WHIRL_PRODUCT_URL is set by the build"
+#endif
+#ifndef WHIRL_PRODUCT_CAPTION
+#error "WHIRL_PRODUCT_CAPTION is set by the build"
+#endif
+
+namespace {
+
+HyperLink* g_productLink = nullptr;
+
+void InitCommonControlClasses() {
+    INITCOMMONCONTROLSEX init{};
+    init.dwSize = sizeof init;
+    init.dwICC = 0xFF;
+    InitCommonControlsEx(&init);
+}
+
+void ShowNumber(HWND dialog, int control, int value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", value);
+    SetDlgItemTextA(dialog, control, text);
+}
+
+void FillControls(HWND dialog, const SaverSettings& s) {
+    for (const DialogBinding& b : kDialogBindings) {
+        const std::int32_t value = s.*b.field;
+        HWND control = GetDlgItem(dialog, b.control);
+        switch (b.kind) {
+        case DialogControlKind::Speed:
+            SendMessageA(control, TBM_SETRANGE, TRUE, MAKELPARAM(0, kSpeedMax));
+            SendMessageA(control, TBM_SETPOS, TRUE, TrackbarPosition(value));
+            ShowNumber(dialog, b.valueControl, value);
+            break;
+        case DialogControlKind::RadioGroup: {
+            int index = RadioIndexForLogoSize(value);
+            if (index >= 0) CheckRadioButton(dialog, b.control, b.control + 2, b.control + index);
+            break;
+        }
+        case DialogControlKind::CheckBox:
+            CheckDlgButton(dialog, b.control, static_cast<UINT>(value));
+            break;
+        case DialogControlKind::Texture:
+            for (int slot = 0; slot < TEXTURE_NAME_COUNT; ++slot)
+                SendMessageA(control, CB_ADDSTRING, 0,
+                             reinterpret_cast<LPARAM>(TextureDisplayName(slot).c_str()));
+            SendMessageA(control, CB_SETCURSEL, static_cast<WPARAM>(value), 0);
+            break;
+        }
+    }
+    char note[128];
+    if (LoadStringA(g_instance, IDS_SAMPLE_NOTE, note, sizeof note) > 0)
+        SetDlgItemTextA(dialog, IDC_SAMPLE_NOTE, note);
+}
+
+void StoreControls(HWND dialog, SaverSettings& s) {
+    for (const DialogBinding& b : kDialogBindings) {
+        std::int32_t& value = s.*b.field;
+        switch (b.kind) {
+        case DialogControlKind::RadioGroup:
+            for (int i = 0; i < 3; ++i) {
+                if (IsDlgButtonChecked(dialog, b.control + i) == BST_CHECKED) {
+                    value = i;
+                    break;
+                }
+            }
+            break;
+        case DialogControlKind::CheckBox:
+            value = IsDlgButtonChecked(dialog, b.control) == BST_CHECKED ? 1 : 0;
+            break;
+        case DialogControlKind::Texture:
+            value = SlotForSelection(
+                static_cast<long>(SendDlgItemMessageA(dialog, b.control, CB_GETCURSEL, 0, 0)), value);
+            break;
+        case DialogControlKind::Speed:
+            break;  // stored when the slider is released
+        }
+    }
+}
+
+void OnSliderReleased(HWND dialog, HWND slider, SaverSettings& s) {
+    const DialogBinding* b = FindSpeedBinding(GetDlgCtrlID(slider));
+    if (!b) return;
+    const int speed = SpeedFromTrackbar(static_cast<int>(SendMessageA(slider, TBM_GETPOS, 0, 0)));
+    s.*b->field = speed;
+    ShowNumber(dialog, b->valueControl, speed);
+    s.WriteSettings();
+}
+
+}  // namespace
+
+void RegisterConfigDialogClasses() { InitCommonControlClasses(); }
+
+void AddProductLink(HWND dialog) {
+    HyperLinkStyle style{};
+    style.address = WHIRL_PRODUCT_URL;
+    style.caption = WHIRL_PRODUCT_CAPTION;
+    style.normalColour = LinkRgb(0, 0, 255);
+    style.visitedColour = LinkRgb(0, 0, 255);
+    style.hoverColour = LinkRgb(0, 204, 0);
+    style.fontFace = "Tahoma";
+    style.pointSize = 9;
+    style.weight = 400;
+    style.styleFlags = kLinkUnderline;
+    style.x = 236;
+    style.y = 178;
+    delete g_productLink;  // from an earlier dialog of this run; its window is gone
+    g_productLink = CreateHyperLink(dialog, style);
+}
+
+INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!g_settings) return FALSE;
+    SaverSettings& s = *g_settings;
+    switch (message) {
+    case WM_INITDIALOG:
+        InitCommonControlClasses();
+        AddProductLink(dialog);
+        FillControls(dialog, s);
+        return TRUE;
+    case WM_VSCROLL:
+        if (LOWORD(wParam) == TB_ENDTRACK && lParam)
+            OnSliderReleased(dialog, reinterpret_cast<HWND>(lParam), s);
+        return FALSE;
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDOK:
+            StoreControls(dialog, s);
+            s.WriteSettings();
+            EndDialog(dialog, IDOK);
+            break;
+        case IDCANCEL:
+            EndDialog(dialog, IDCANCEL);
+            break;
+        }
+        return FALSE;
+    }
+    return FALSE;
+}
