@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, when any is missing.
 set -eu
 packages="g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 xvfb xauth
-  x11-utils xdotool imagemagick libgl1-mesa-dri libglx-mesa0 mesa-utils cmake g++ clang
+  x11-utils xdotool imagemagick fonts-wine libgl1-mesa-dri libglx-mesa0 mesa-utils cmake g++ clang
   libgtest-dev libbenchmark-dev"
 missing=""
 for p in $packages; do

@@ -7,6 +7,7 @@
 
 #include "config_dialog_rules.h"
 #include "hyperlink.h"
+#include "resource.h"
 #include "saver_globals.h"
 #include "texture_names.h"
 
@@ -102,6 +103,8 @@ void OnSliderReleased(HWND dialog, HWND slider, SaverSettings& s) {
 }  // namespace
 
 void RegisterConfigDialogClasses() { InitCommonControlClasses(); }
+
+const HyperLink* ProductLink() { return g_productLink; }
 
 void AddProductLink(HWND dialog) {
     HyperLinkStyle style{};

@@ -17,3 +17,7 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 // Puts the link to the product web page below the "Get this saver with YOUR logo!" note.
 // The link lives for the rest of the run.
 void AddProductLink(HWND dialog);
+
+class HyperLink;
+// The product link made by the last AddProductLink, or null.
+const HyperLink* ProductLink();

@@ -1,11 +1,8 @@
-// Resource ids of the configuration dialog and its strings. Plain #defines: the resource
+// Resource ids of the configuration dialog (its strings are in resource.h). Plain #defines: the resource
 // compiler reads this file too.
 #pragma once
 
 #define IDD_CONFIG 104
-
-#define IDS_DESCRIPTION 1
-#define IDS_SAMPLE_NOTE 2
 
 #define IDC_INTERACTIVE 1004
 #define IDC_SHOW_BACKGROUND 1008

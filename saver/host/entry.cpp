@@ -5,7 +5,9 @@
 #include <memory>
 
 #include "command_line.h"
+#include "config_dialog.h"
 #include "password.h"
+#include "preview_host.h"
 #include "saver_globals.h"
 #include "saver_window.h"
 
@@ -15,7 +17,7 @@ HWND ResolveParent(const ParsedCommandLine& line) {
     case ParentSource::ForegroundWindow:
         return GetForegroundWindow();
     case ParentSource::PreviewHost:
-        return nullptr;  // the preview-host lookup is not built yet: same as no parent
+        return FindPreviewHost();
     case ParentSource::Number:
         break;
     }
@@ -39,7 +41,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         ChangeSaverPassword(parent);
         break;
     case RunMode::Configure:
-        break;  // the configuration dialog is not built yet
+        RegisterConfigDialogClasses();
+        DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_CONFIG), parent, ConfigDialogProc, 0);
+        break;
     case RunMode::Preview:
     case RunMode::FullScreen:
         RunSaverWindow(parent);
