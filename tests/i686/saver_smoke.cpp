@@ -122,13 +122,20 @@ Verdict SaverConfig(const Medium& medium) {
     HWND dlg = wt::WaitForWindow("#32770", "Brindlecroft Saver Config", saver.Id(), kStartMs);
     if (!dlg) return Fail("no dialog \"Brindlecroft Saver Config\" (saver %s)", ExitText(saver.Wait(0)).c_str());
     Note("dialog up after %lu ms", Elapsed());
+    wt::PumpFor(2500);  // emulated painting is slow
+    SaveScreen("saver-config");
 
     // What a never-run machine shows.
     char text[64] = "";
     GetDlgItemTextA(dlg, 1024, text, sizeof text);
     HWND back = GetDlgItem(dlg, 1030), icon = GetDlgItem(dlg, 1031);
+    // Asked in UTF-16: Wine passes the ANSI form of this message between processes as
+    // UTF-16 without converting it back.
+    WCHAR wide[32] = L"";
     char first[32] = "";
-    SendMessageA(back, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(first));
+    if (SendMessageW(back, CB_GETLBTEXTLEN, 0, 0) < 32)
+        SendMessageW(back, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(wide));
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, first, sizeof first, nullptr, nullptr);
     if (IsDlgButtonChecked(dlg, 1008) != BST_CHECKED || IsDlgButtonChecked(dlg, 1013) != BST_CHECKED ||
         IsDlgButtonChecked(dlg, 1004) != BST_UNCHECKED || std::string(text) != "10" ||
         SendMessageA(back, CB_GETCOUNT, 0, 0) != 6 || std::string(first) != "sky" ||
