@@ -7,11 +7,10 @@
 
 namespace layout {
 
-// File names on the medium and where they are installed.
+// File names on the medium and where they are installed. The default-saver entry and
+// the removal name the saver in lower case; file names compare without regard to case.
 inline constexpr char kSaverFile[] = "Whirlmark.scr";       // into the system directory
-inline constexpr char kSaverFileLower[] = "whirlmark.scr";  // the same file, as the
-                                                            // default-saver entry and the
-                                                            // removal name it
+inline constexpr char kSaverFileLower[] = "whirlmark.scr";
 inline constexpr char kUninstaller[] = "Uninstall.exe";     // into the install folder
 inline constexpr char kLicense[] = "license.txt";           // into the install folder
 inline constexpr char kReadme[] = "readme.txt";             // into the install folder

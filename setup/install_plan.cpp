@@ -32,11 +32,6 @@ std::vector<std::string> InstallFolderLevels(const std::string& path, LeadByteTe
     return levels;
 }
 
-std::string FolderOf(const std::string& path) {
-    std::size_t slash = path.find_last_of('\\');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
 bool FitsPath(const std::string& path) { return path.size() < layout::kMaxPath; }
 
 InstallPlan MakeInstallPlan(const InstallChoices& c, LeadByteTest isLeadByte) {

@@ -56,10 +56,6 @@ InstallPlan MakeInstallPlan(const InstallChoices& choices, LeadByteTest isLeadBy
 std::vector<std::string> InstallFolderLevels(const std::string& path,
                                              LeadByteTest isLeadByte = nullptr);
 
-// The folder part of a program's full path, up to and including its last "\"; empty
-// when there is none.
-std::string FolderOf(const std::string& path);
-
 // Whether a path fits the fixed-size buffers of the Win32 calls (with its zero).
 bool FitsPath(const std::string& path);
 

@@ -31,8 +31,7 @@ std::string FileIn(const std::string& folder, const char* name) {
     return folder.empty() || path.size() >= layout::kMaxPath ? std::string() : path;
 }
 
-}  // namespace
-
+// `path` ending in "\" when it is absolute and fits the Win32 calls; empty otherwise.
 std::string UsableFolder(const std::string& path) {
     bool driveAbsolute = path.size() >= 3 && IsLetter(path[0]) && path[1] == ':' && path[2] == '\\';
     bool network = path.size() >= 3 && path[0] == '\\' && path[1] == '\\' && path[2] != '\\';
@@ -41,13 +40,11 @@ std::string UsableFolder(const std::string& path) {
     return folder.size() < layout::kMaxPath ? folder : std::string();
 }
 
-std::string SaverPath(const std::string& systemDir) {
-    return FileIn(UsableFolder(systemDir), layout::kSaverFileLower);
-}
+}  // namespace
 
 RemovalPlan MakeRemovalPlan(const RemovalInputs& in) {
     RemovalPlan plan;
-    plan.saverFile = SaverPath(in.systemDir);
+    plan.saverFile = FileIn(UsableFolder(in.systemDir), layout::kSaverFileLower);
 
     const std::string installDir = UsableFolder(in.installDir);
     if (!installDir.empty()) {

@@ -21,9 +21,12 @@ struct KeyDeletion {
 };
 
 // Every step that names a file or folder is left out (empty string, no entry) when the
-// folder it builds on is unusable, so nothing is ever deleted in the current directory.
+// folder it builds on is not an absolute path (a drive "X:\..." or a network path
+// "\\..."), so nothing is ever deleted relative to the current directory. A location
+// without its trailing "\" gets one.
 struct RemovalPlan {
-    std::string saverFile;                  // system directory + "whirlmark.scr"
+    std::string saverFile;                  // system directory + "whirlmark.scr", the long
+                                            // form of the saver's default-saver entry
     std::vector<std::string> installFiles;  // licence, read-me, uninstaller
     std::string installFolder;              // without its trailing "\"
     std::vector<KeyDeletion> keys;          // deepest first; the maker's key is kept
@@ -32,15 +35,6 @@ struct RemovalPlan {
 };
 
 RemovalPlan MakeRemovalPlan(const RemovalInputs& inputs);
-
-// A folder path the removal may build names on: absolute (a drive root "X:\" or a
-// network path "\\..."), so never relative to the current directory. Returns the path
-// ending in "\" (one is added when missing), or empty when the path is unusable.
-std::string UsableFolder(const std::string& path);
-
-// system directory + "whirlmark.scr": the saver's long form, whose short form Setup
-// writes into system.ini.
-std::string SaverPath(const std::string& systemDir);
 
 // Whether the system.ini entry names this product's saver: equal, ignoring case, to the
 // short or the long form of its path (an empty form matches nothing).
