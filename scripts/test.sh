@@ -5,6 +5,8 @@ set -u
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/build.sh" || { echo "0 passed, 1 failed"; exit 1; }
 rm -rf "$top/build/win64/wine"
+echo "tests: making the Wine template prefix"
+"$top/build/win64/wine-run" --template || { echo "0 passed, 1 failed"; exit 1; }
 passed=0 failed=0
 run_ctest() {  # run_ctest <tree>
   local log="$top/build/$1/ctest.log"
