@@ -342,13 +342,38 @@ TEST(ConfigDialog, ProductLinkIsBlueAndGreenUnderThePointer) {
     });
 }
 
-// The saver itself: "/c" opens dialog 104, and OK stores and ends the program.
+// The saver itself: "/c" opens dialog 104, and OK stores and ends the program. Takes
+// build/screenshots/config-dialog.png and config-dialog-hover.png (link under the pointer).
 TEST(ConfigDialog, SaverConfigureModeShowsTheDialog) {
+    // Without a window manager Wine draws the caption and frame only for unmanaged windows.
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\Whirlmark.scr\\X11 Driver",
+                              0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr), ERROR_SUCCESS);
+    RegSetValueExA(key, "Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>("N"), 2);
+    RegCloseKey(key);
+
     wt::Process saver = wt::Launch("\"" + wt::BinDir() + "Whirlmark.scr\" /c");
-    HWND d = wt::WaitForWindow("#32770", kCaption, saver.Id(), 20000);
+    HWND d = wt::WaitForWindow("#32770", kCaption, saver.Id(), 30000);
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(Text(d, IDC_SPEED_X_VALUE), "10");
     EXPECT_EQ(SliderPos(d, IDC_SPEED_X), 90);
+
+    HWND link = nullptr;
+    ASSERT_TRUE(dt::WaitUntil([&] { return (link = FindWindowExA(d, nullptr, "HyperLinkWnd", nullptr)); }, 5000));
+    RECT frame, linkRect;
+    GetWindowRect(d, &frame);
+    GetWindowRect(link, &linkRect);
+    InflateRect(&frame, 8, 8);
+    frame.left = frame.left < 0 ? 0 : frame.left;
+    frame.top = frame.top < 0 ? 0 : frame.top;
+    dt::MovePointer(frame.right + 100, frame.bottom + 100);
+    EXPECT_TRUE(dt::WaitUntil([&] { return dt::CountColour(linkRect, RGB(0, 0, 255)) > 20; }, 5000));
+    EXPECT_TRUE(dt::Screenshot("config-dialog", frame));
+    const POINT c = dt::Centre(link);
+    dt::MovePointer(c.x, c.y);
+    EXPECT_TRUE(dt::WaitUntil([&] { return dt::CountColour(linkRect, RGB(0, 204, 0)) > 20; }, 5000));
+    EXPECT_TRUE(dt::Screenshot("config-dialog-hover", frame));
+    dt::MovePointer(frame.right + 100, frame.bottom + 100);
     Click(d, IDC_SHOW_BACKGROUND);
     Click(d, IDOK);
     EXPECT_EQ(saver.Wait(10000), 0u);

@@ -1,6 +1,7 @@
 // Helpers of the dialog, link and preview-host tests; see test_util.h.
 #include "test_util.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -115,6 +116,36 @@ std::string NewTempFolder() {
     DeleteFileA(name);
     CreateDirectoryA(name, nullptr);
     return std::string(name) + "\\";
+}
+
+bool Screenshot(const std::string& name, const RECT& area) {
+    // build/screenshots, two folders up from the test program (build/<tree>/bin), from Unix.
+    char full[MAX_PATH];
+    const DWORD n = GetFullPathNameA((wt::BinDir() + "..\\..\\screenshots").c_str(), MAX_PATH, full, nullptr);
+    if (n < 3 || n >= MAX_PATH || (full[0] != 'Z' && full[0] != 'z') || full[1] != ':') return false;
+    CreateDirectoryA(full, nullptr);
+    const std::string file = std::string(full) + "\\" + name + ".png";
+    std::string unixFile = file.substr(2);
+    for (char& c : unixFile)
+        if (c == '\\') c = '/';
+    char geometry[64];
+    std::snprintf(geometry, sizeof geometry, "%ldx%ld+%ld+%ld", area.right - area.left,
+                  area.bottom - area.top, area.left, area.top);
+    DeleteFileA(file.c_str());
+    // Wine starts a Unix program without a process handle to wait on: wait for the file
+    // to stop growing instead.
+    wt::Launch(std::string("Z:\\usr\\bin\\import -window root -crop ") + geometry + " \"" +
+               unixFile + "\"");
+    LONGLONG last = -1;
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 30000;) {
+        wt::PumpFor(250);
+        WIN32_FILE_ATTRIBUTE_DATA data;
+        if (!GetFileAttributesExA(file.c_str(), GetFileExInfoStandard, &data)) continue;
+        const LONGLONG size = (static_cast<LONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+        if (size > 0 && size == last) return true;
+        last = size;
+    }
+    return false;
 }
 
 std::string ReadFileText(const std::string& path) {

@@ -40,6 +40,10 @@ bool HasMessageBox(DWORD pid, const char* title);
 // A new empty folder under the temp folder, with a trailing backslash.
 std::string NewTempFolder();
 
+// Saves the part `area` of the screen (screen coordinates) as build/screenshots/<name>.png
+// (beside the build trees). False when no picture came.
+bool Screenshot(const std::string& name, const RECT& area);
+
 // Reads a whole file; empty when it cannot be read.
 std::string ReadFileText(const std::string& path);
 
