@@ -154,6 +154,23 @@ TEST(HyperLinkFont, NoParentOrNoAddressMakesNoWindow) {
     DestroyWindow(parent);
 }
 
+// On Windows 95 the link takes its pointer from winhlp32.exe, which it loads and frees.
+TEST(HyperLinkFont, Windows95LinkComesAndGoesCleanly) {
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\link_probe.exe", 0,
+                              nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr), ERROR_SUCCESS);
+    RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>("win95"), 6);
+    RegCloseKey(key);
+    Probe probe("whirltest:old", "Old system");
+    ASSERT_NE(probe.link, nullptr);
+    char title[32] = "";
+    GetWindowTextA(probe.window, title, sizeof title);
+    EXPECT_STREQ(title, "Link probe 2");  // the Windows 95 class
+    EXPECT_TRUE(dt::WaitUntil([&] { return dt::CountColour(ScreenRect(probe.link), kBlue) > 20; }, 3000));
+    PostMessageA(probe.window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(probe.process.Wait(20000), 0u);
+}
+
 // Default colours: blue, red under the pointer, blue again soon after the pointer
 // leaves, purple once clicked. The click opens the address with the shell.
 TEST(HyperLinkColours, HoverLeaveAndVisited) {

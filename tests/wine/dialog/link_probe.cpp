@@ -1,6 +1,7 @@
 // Test helper with two roles:
-//   link_probe <address> <caption>      a window "Link probe" holding one link at (10, 10)
-//                                       with the default colours, until it is closed
+//   link_probe <address> <caption>      a window "Link probe <version class>" holding one
+//                                       link at (10, 10) with the default colours, until
+//                                       it is closed
 //   link_probe --record <file> <text>   writes <text> to <file> (a URL handler the test
 //                                       registers, to see what the shell was asked to open)
 #include <windows.h>
@@ -39,7 +40,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = "LinkProbe";
     RegisterClassA(&wc);
-    HWND window = CreateWindowExA(0, "LinkProbe", "Link probe", WS_POPUP | WS_VISIBLE, 0, 0,
+    char title[32];
+    wsprintfA(title, "Link probe %d", GetWindowsVersionClass());
+    HWND window = CreateWindowExA(0, "LinkProbe", title, WS_POPUP | WS_VISIBLE, 0, 0,
                                   400, 60, nullptr, nullptr, instance, nullptr);
     if (!window) return 3;
 
