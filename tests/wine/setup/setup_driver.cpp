@@ -10,6 +10,17 @@ namespace st {
 
 std::string MakeMedium(const std::string* licence, const std::string& folder) {
     CreateDirectoryA(folder.c_str(), nullptr);
+    // The build's installation medium: the programs and documents Setup installs.
+    std::string medium = wt::BinDir() + "..\\medium\\";
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA((medium + "*").c_str(), &entry);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                CopyFileA((medium + entry.cFileName).c_str(), (folder + entry.cFileName).c_str(), FALSE);
+        } while (FindNextFileA(search, &entry));
+        FindClose(search);
+    }
     CopyFileA((wt::BinDir() + "Setup.exe").c_str(), (folder + "Setup.exe").c_str(), FALSE);
     std::string licencePath = folder + "license.txt";
     DeleteFileA(licencePath.c_str());
@@ -98,6 +109,15 @@ std::string Text(HWND window) {
     return std::string(buf, got < sizeof buf ? got : sizeof buf - 1);
 }
 
+namespace {
+struct BoxQuery {
+    DWORD pid;
+    HWND sheet;
+    HWND found;
+};
+BOOL CALLBACK MatchBox(HWND hwnd, LPARAM param);
+}  // namespace
+
 Wizard::Wizard(const std::string& medium, const std::string& workDir)
     : m_process(wt::Launch("\"" + medium + "Setup.exe\"", workDir.empty() ? medium : workDir)) {}
 
@@ -144,6 +164,21 @@ bool Wizard::WaitForPage(int index, DWORD ms) {
     return WaitUntil([&] { return PageIndex() == index; }, ms);
 }
 
+bool Wizard::Install(DWORD ms) {
+    Press(PSBTN_NEXT);
+    return WaitUntil([&] {
+        if (PageIndex() == kComplete) return true;
+        BoxQuery q{m_process.Id(), m_sheet, nullptr};
+        EnumWindows(MatchBox, reinterpret_cast<LPARAM>(&q));
+        if (q.found) {
+            boxes += BoxText(q.found) + "\n";
+            Answer(q.found, IDOK);
+            WaitUntil([&] { return !IsWindow(q.found); }, 5000);
+        }
+        return false;
+    }, ms);
+}
+
 bool Wizard::Next(int index, DWORD ms) {
     Press(PSBTN_NEXT);
     return WaitForPage(index, ms);
@@ -155,12 +190,6 @@ bool Wizard::Back(int index, DWORD ms) {
 }
 
 namespace {
-struct BoxQuery {
-    DWORD pid;
-    HWND sheet;
-    HWND found;
-};
-
 BOOL CALLBACK MatchBox(HWND hwnd, LPARAM param) {
     auto* q = reinterpret_cast<BoxQuery*>(param);
     DWORD pid = 0;

@@ -20,8 +20,9 @@ constexpr int kTitle = 1001, kLicenseText = 1003, kProgramFolderEdit = 1003, kSp
               kDefaultSaver = 1011;
 constexpr int kBack = 0x3023, kNext = 0x3024, kFinish = 0x3025, kCancel = IDCANCEL, kHelp = IDHELP;
 
-// Makes folder C:\medium\ (or `folder`) holding a copy of Setup.exe and, unless
-// `licence` is null, a license.txt with exactly those bytes. Returns the folder.
+// Makes folder C:\medium\ (or `folder`) holding a copy of the build's installation
+// medium with, unless `licence` is null, a license.txt of exactly those bytes (none
+// otherwise). Returns the folder.
 std::string MakeMedium(const std::string* licence, const std::string& folder = "C:\\medium\\");
 
 // Makes the next programs started report this Windows version ("win98", "winxp"...).
@@ -67,6 +68,9 @@ public:
     // Presses Next or Back and waits until page `index` is active.
     bool Next(int index, DWORD ms = 10000);
     bool Back(int index, DWORD ms = 10000);
+    // Presses Next on the start-copy page and waits for the completion page,
+    // answering (and recording in `boxes`) the message boxes of the install.
+    bool Install(DWORD ms = 60000);
     // Waits until page `index` is active.
     bool WaitForPage(int index, DWORD ms = 10000);
 
@@ -81,6 +85,8 @@ public:
     // Waits for the process to end; its exit code, or STILL_ACTIVE.
     DWORD WaitForExit(DWORD ms = 15000) { return m_process.Wait(ms); }
     DWORD Id() const { return m_process.Id(); }
+
+    std::string boxes;
 
 private:
     wt::Process m_process;
