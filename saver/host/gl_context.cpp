@@ -47,7 +47,6 @@ void RequestSwapInterval(HDC dc) {
     if (!HasExtension(extensions, "WGL_EXT_swap_control")) return;
     if (auto swapInterval = FindGlFunction<SwapIntervalProc>("wglSwapIntervalEXT")) swapInterval(1);
 }
-}  // namespace
 
 // Chooses and sets a double-buffered RGBA format with 16 colour and 16 depth bits.
 // Shows why and returns false when either step fails.
@@ -71,6 +70,7 @@ bool SetupPixelFormat(HDC dc) {
     }
     return true;
 }
+}  // namespace
 
 void CreateGlContext(int width, int height) {
     deviceContext = GetDC(SaverWindow());
