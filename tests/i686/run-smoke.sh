@@ -10,7 +10,7 @@
 # WHIRL_SMOKE_MEDIUM (another medium folder), WHIRL_KEEP_RUN=1 keeps the scratch folder (prefix, screenshots) for inspection.
 set -u
 top=$(cd "$(dirname "$0")/../.." && pwd)
-tests=${WHIRL_SMOKE_TESTS:-saver-fullscreen saver-config saver-preview saver-password setup uninstall}
+tests=${WHIRL_SMOKE_TESTS:-saver-fullscreen saver-config saver-preview saver-password saver-change-password setup uninstall}
 screen=${WHIRL_SMOKE_SCREEN:-640x480x24}
 limit=${WHIRL_SMOKE_TIMEOUT:-300}
 medium=${WHIRL_SMOKE_MEDIUM:-$top/build/win32/medium}
@@ -43,7 +43,7 @@ elif [ "$rc" != 0 ]; then
 fi
 say "32-bit Wine ready after $(seconds "$stage_start") s"
 
-if [ ! -x "$bin/smoke-driver.exe" ] || [ ! -f "$bin/PASSWORD.CPL" ]; then
+if [ ! -x "$bin/smoke-driver.exe" ] || [ ! -f "$bin/PASSWORD.CPL" ] || [ ! -f "$bin/mpr_double.dll" ]; then
   say "the smoke driver is not built: run scripts/build.sh (build/win32)"
   summary 0 1 0
   exit 1
@@ -133,7 +133,7 @@ for test in $tests; do
   t=$(date +%s.%N)
   # Into a file, not a pipe: Wine's own background processes keep a pipe open.
   timeout -k 5 "$limit" "$wine" "$bin/smoke-driver.exe" "$test" "$(winpath "$medium")" \
-    "$(winpath "$bin/PASSWORD.CPL")" >"$work/$test.log" 2>&1
+    "$(winpath "$bin")" >"$work/$test.log" 2>&1
   rc=$?
   tr -d '\r' <"$work/$test.log"
   tally "$test" $rc "$t"

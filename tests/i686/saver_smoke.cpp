@@ -1,10 +1,12 @@
 // Smoke tests of the shipped Whirlmark.scr: full screen, configuration dialog, preview
 // in a host window, and the Windows 95 family password check through a PASSWORD.CPL
-// test double (where a wrong calling convention of the export would show).
+// test double, and the change-password mode through an MPR.DLL test double (where a
+// wrong calling convention of either export would show).
 #include "smoke.h"
 #include "wine_test.h"
 
 #include <commctrl.h>
+#include <shlwapi.h>
 
 #include <cstdio>
 #include <fstream>
@@ -256,7 +258,8 @@ bool WaitForCalls(const std::string& log, size_t count, DWORD ms) {
 }
 }  // namespace
 
-Verdict SaverPassword(const Medium& medium, const std::string& passwordDouble) {
+Verdict SaverPassword(const Medium& medium, const std::string& doubles) {
+    const std::string passwordDouble = doubles + "PASSWORD.CPL";
     std::string scr;
     Verdict skip;
     if (!SaverReady(medium, "VerifyScreenSavePwd", "password check", scr, skip)) return skip;
@@ -312,6 +315,73 @@ Verdict SaverPassword(const Medium& medium, const std::string& passwordDouble) {
             return Fail("VerifyScreenSavePwd was not given the saver window (%s)", expected);
     }
     if (calls.size() != 2) return Fail("VerifyScreenSavePwd called %u times, expected 2", unsigned(calls.size()));
+    return kPass;
+}
+
+namespace {
+const char kAppOverrides[] = "Software\\Wine\\AppDefaults\\Whirlmark.scr\\DllOverrides";
+
+// Puts the MPR.DLL double in place of the system's for the saver alone (a per-program
+// override makes Wine load the file instead of its built-in library) and puts
+// everything back afterwards.
+struct MprStage {
+    std::string system, backup;
+    bool swapped = false;
+    ~MprStage() {
+        if (swapped) {
+            DeleteFileA(system.c_str());
+            MoveFileA(backup.c_str(), system.c_str());
+        }
+        SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\Whirlmark.scr");
+        SetEnvironmentVariableA("WHIRL_MPR_LOG", nullptr);
+    }
+};
+}  // namespace
+
+Verdict SaverChangePassword(const Medium& medium, const std::string& doubles) {
+    std::string scr;
+    Verdict skip;
+    if (!SaverReady(medium, "PwdChangePasswordA", "change-password mode", scr, skip)) return skip;
+    std::string mprDouble = doubles + "mpr_double.dll";
+    if (!FileExists(mprDouble)) return Fail("MPR.DLL test double not found: %s", mprDouble.c_str());
+
+    MprStage stage;
+    char dir[MAX_PATH];
+    GetSystemDirectoryA(dir, MAX_PATH);
+    stage.system = std::string(dir) + "\\MPR.DLL";
+    stage.backup = stage.system + ".smoke";
+    if (!MoveFileExA(stage.system.c_str(), stage.backup.c_str(), MOVEFILE_REPLACE_EXISTING))
+        return Fail("cannot move %s aside", stage.system.c_str());
+    stage.swapped = true;
+    if (!CopyFileA(mprDouble.c_str(), stage.system.c_str(), FALSE)) return Fail("cannot copy the double to %s", stage.system.c_str());
+    SetString(kAppOverrides, "mpr", "native");
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    std::string log = std::string(temp) + "whirl-mpr.log";
+    DeleteFileA(log.c_str());
+    SetEnvironmentVariableA("WHIRL_MPR_LOG", log.c_str());
+
+    // The Display settings pass their own window as the parent.
+    HWND owner = CreateWindowExA(0, "STATIC", "Display settings", WS_POPUP | WS_VISIBLE, 50, 50, 200, 100,
+                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    char line[64];
+    std::snprintf(line, sizeof line, " /a %lu", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(owner)));
+    wt::Process saver = wt::Launch(Quoted(scr) + line);
+    if (!saver.Valid()) return Fail("cannot start %s", scr.c_str());
+    DWORD code = STILL_ACTIVE;
+    for (DWORD start = GetTickCount(); code == STILL_ACTIVE && GetTickCount() - start < kStartMs; wt::PumpFor(100))
+        code = saver.Wait(0);
+    DestroyWindow(owner);
+    if (code != 0) return Fail("/a: the saver %s", ExitText(code).c_str());
+    Note("exited with 0 (%lu ms)", Elapsed());
+
+    std::vector<std::string> calls = ReadLines(log);
+    char expected[96];
+    std::snprintf(expected, sizeof expected, "provider=SCRSAVE parent=%lu reserved=0,0",
+                  static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(owner)));
+    for (const std::string& call : calls) Note("double saw: %s", call.c_str());
+    if (calls.size() != 1 || calls[0] != expected)
+        return Fail("expected one call of PwdChangePasswordA with %s", expected);
     return kPass;
 }
 

@@ -75,7 +75,9 @@ DWORD Elapsed();
 Verdict SaverFullScreen(const Medium& medium);
 Verdict SaverConfig(const Medium& medium);
 Verdict SaverPreview(const Medium& medium);
-Verdict SaverPassword(const Medium& medium, const std::string& passwordDouble);
+// `doubles` is the folder of the test doubles, ending in "\\".
+Verdict SaverPassword(const Medium& medium, const std::string& doubles);
+Verdict SaverChangePassword(const Medium& medium, const std::string& doubles);
 Verdict SetupWizard(const Medium& medium);
 Verdict UninstallWizard(const Medium& medium);
 

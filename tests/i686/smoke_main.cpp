@@ -1,7 +1,7 @@
 // The i686 smoke driver: a 32-bit Windows test program that starts the shipped
 // programs of the installation medium under emulated 32-bit Wine and drives them by
 // messages and input, the way a user would. One test per run:
-//   smoke-driver <test> <medium folder> [PASSWORD.CPL test double]
+//   smoke-driver <test> <medium folder> [folder of the test doubles]
 // Exit code 0 pass, 1 fail, 77 skipped (the program or feature is not there yet).
 #include "smoke.h"
 
@@ -266,7 +266,7 @@ bool WaitGone(HWND window, DWORD ms) {
 int main(int argc, char** argv) {
     using namespace smoke;
     if (argc < 3) {
-        std::printf("usage: smoke-driver <test> <medium folder> [password double]\n");
+        std::printf("usage: smoke-driver <test> <medium folder> [test doubles folder]\n");
         return kFail;
     }
     g_test = argv[1];
@@ -274,11 +274,14 @@ int main(int argc, char** argv) {
     Medium medium{argv[2]};
     if (!medium.dir.empty() && medium.dir.back() != '\\') medium.dir += '\\';
     const std::string test = argv[1];
+    std::string doubles = argc > 3 ? argv[3] : "";
+    if (!doubles.empty() && doubles.back() != '\\') doubles += '\\';
     Verdict verdict;
     if (test == "saver-fullscreen") verdict = SaverFullScreen(medium);
     else if (test == "saver-config") verdict = SaverConfig(medium);
     else if (test == "saver-preview") verdict = SaverPreview(medium);
-    else if (test == "saver-password") verdict = SaverPassword(medium, argc > 3 ? argv[3] : "");
+    else if (test == "saver-password") verdict = SaverPassword(medium, doubles);
+    else if (test == "saver-change-password") verdict = SaverChangePassword(medium, doubles);
     else if (test == "setup") verdict = SetupWizard(medium);
     else if (test == "uninstall") verdict = UninstallWizard(medium);
     else verdict = Fail("unknown test");
