@@ -47,6 +47,13 @@ for _ in $(seq 240); do
   sleep 0.25
 done
 xwininfo -root -tree 2>/dev/null | grep -q '"SaverWindow"' || echo "run: the saver window did not appear" >&2
+# The window is black until the scene has loaded and drawn its first frame.
+for _ in $(seq 60); do
+  /usr/bin/import -window root "$shot"
+  [ "$(/usr/bin/convert "$shot" -crop 40x40+620+200 -format '%[fx:maxima.intensity > 0]' info:)" = 1 ] && break
+  kill -0 $saver_pid 2>/dev/null || break
+  sleep 1
+done
 sleep "${WHIRL_SHOW_SECONDS:-3}"
 /usr/bin/import -window root "$shot"
 xdotool key Escape || true
