@@ -7,7 +7,8 @@
 # line says why).
 # Environment: WHIRL_SMOKE_TESTS (names to run, default all), WHIRL_SMOKE_SCREEN
 # (default 640x480x24), WHIRL_SMOKE_TIMEOUT (seconds per test, default 300),
-# WHIRL_SMOKE_MEDIUM (another medium folder), WHIRL_KEEP_RUN=1 keeps the scratch folder (prefix, screenshots) for inspection.
+# WHIRL_SMOKE_MEDIUM (another medium folder), WHIRL_KEEP_RUN=1 keeps the scratch folder
+# (prefix, logs) for inspection; the screenshots stay in build/win32/i686-smoke/shots.
 set -u
 top=$(cd "$(dirname "$0")/../.." && pwd)
 tests=${WHIRL_SMOKE_TESTS:-saver-fullscreen saver-config saver-preview saver-password saver-change-password setup uninstall}
@@ -56,8 +57,6 @@ export HOME="$work/home" XDG_CACHE_HOME="$work/home/.cache" XDG_CONFIG_HOME="$wo
 export XDG_DATA_HOME="$work/home/.local/share" WINEPREFIX="$work/prefix" WINEARCH=win64
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
 export WHIRL_SMOKE_SHOTS
-# The saver's picture can only be checked once the real scene replaces the stand-in.
-[ -f "$top/saver/scene/scene_stub.cpp" ] && export WHIRL_SMOKE_STAND_IN_SCENE=1
 WHIRL_SMOKE_SHOTS=$(winpath "$work/shots")
 
 Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
