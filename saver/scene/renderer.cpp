@@ -19,9 +19,6 @@ int iconTextureSlot = DEFAULT_ICON_TEXTURE_SLOT;
 SceneState g_scene;
 
 namespace {
-HWND sceneWindow;
-RECT clientRect;
-
 // The settings the frame depends on, read afresh each frame; defaults without settings.
 SceneOptions CurrentOptions() {
     SceneOptions options;
@@ -37,7 +34,7 @@ SceneOptions CurrentOptions() {
 }  // namespace
 
 void InitScene(HWND window) {
-    sceneWindow = window;
+    RECT clientRect{};
     GetClientRect(window, &clientRect);
     g_scene.screenCentre = CentreOf(clientRect.right, clientRect.bottom);
     CreateGlContext(clientRect.right, clientRect.bottom);
