@@ -146,9 +146,14 @@ TEST(FullScreen, TheThreeLogoSizesShowThreeSizes) {
 
 TEST(FullScreen, KeypadChangesTexturesAndEscapeKeepsTheChoice) {
     WriteSetting("Interactive", 1);
+    // Hand-edited slots outside the six textures start as the defaults: sky and grass.
+    WriteSetting("Back Texture", 0xFFFFFFFF);
+    WriteSetting("Icon Texture", 77);
     RunningSaver saver;
     ASSERT_TRUE(saver.Showing());
     const Picture start = saver.First();
+    int border = 0;
+    EXPECT_GT(CountInBorder(start, kBorder, IsBlueSky, &border), border * 9 / 10);
     const int greenLogo = Count(start, start.Centre(0.4), IsGreen);
     ASSERT_GT(greenLogo, 1000);
 
@@ -161,8 +166,6 @@ TEST(FullScreen, KeypadChangesTexturesAndEscapeKeepsTheChoice) {
     EXPECT_GT(Count(logoChanged, logoChanged.Centre(0.4), NotBlack), 1000);
 
     // Keypad 0: the backdrop turns from sky to grass.
-    int border = 0;
-    CountInBorder(start, kBorder, IsGreen, &border);
     PostMessageA(saver.Window(), WM_KEYDOWN, VK_NUMPAD0, 0);
     const Picture backChanged = CaptureWhen([&](const Picture& p) {
         return CountInBorder(p, kBorder, IsGreen) > border * 9 / 10;
