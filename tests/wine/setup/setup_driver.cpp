@@ -64,9 +64,19 @@ std::string UnixPath(const std::string& windowsPath) {
 bool RunUnix(const std::string& command, DWORD ms) {
     // Wine starts Unix programs but gives no handle to wait on: the command touches a
     // marker file when it has finished.
+    // The marker lives in this test's own scratch folder: tests running side by side
+    // have their own Wine servers, so their process ids can be equal.
     static int serial = 0;
+    char runDir[MAX_PATH] = "";
+    std::string folder = wt::BinDir();
+    DWORD n = GetEnvironmentVariableA("WHIRL_RUN_DIR", runDir, sizeof runDir);
+    if (n > 0 && n < sizeof runDir) {
+        folder = std::string("Z:") + runDir + "\\";
+        for (char& c : folder)
+            if (c == '/') c = '\\';
+    }
     char marker[MAX_PATH];
-    std::snprintf(marker, sizeof marker, "%sunix-done-%lu-%d", wt::BinDir().c_str(),
+    std::snprintf(marker, sizeof marker, "%sunix-done-%lu-%d", folder.c_str(),
                   GetCurrentProcessId(), ++serial);
     DeleteFileA(marker);
     std::string script = command + "; touch '" + UnixPath(marker) + "'";
