@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, when any is missing.
+# Installs Debian packages when any is missing: the ones named on the command line, or
+# by default everything the build and the tests need.
+#   deps.sh [package...]
 set -eu
-packages="g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 xvfb xauth
+packages="${*:-g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 xvfb xauth
   x11-utils xdotool imagemagick fonts-wine libgl1-mesa-dri libglx-mesa0 mesa-utils cmake g++ clang
-  libgtest-dev libbenchmark-dev"
+  libgtest-dev libbenchmark-dev}"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
