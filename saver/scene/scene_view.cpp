@@ -43,14 +43,20 @@ float ReduceAngle(float degrees) {
     return reduced >= 360.0f ? 0.0f : reduced;
 }
 
-Vec3 AdvanceSpin(Vec3 angles, const SceneOptions& options, Vec3 steerRate) {
+float RatePeriodsIn(double elapsedSeconds) {
+    if (!(elapsedSeconds > 0.0)) return 0.0f;
+    const double span = elapsedSeconds < MAX_FRAME_SPAN_SECONDS ? elapsedSeconds : MAX_FRAME_SPAN_SECONDS;
+    return static_cast<float>(span / RATE_PERIOD_SECONDS);
+}
+
+Vec3 AdvanceSpin(Vec3 angles, const SceneOptions& options, Vec3 steerRate, float periods) {
     if (options.interactive) {
-        angles.x += steerRate.x;
-        angles.y += steerRate.y;
+        angles.x += steerRate.x * periods;
+        angles.y += steerRate.y * periods;
     } else {
-        angles.x += static_cast<float>(options.speedX) / SPIN_SPEED_DIVISOR;
-        angles.y += static_cast<float>(options.speedY) / SPIN_SPEED_DIVISOR;
-        angles.z += static_cast<float>(options.speedZ) / SPIN_SPEED_DIVISOR;
+        angles.x += static_cast<float>(options.speedX) / SPIN_SPEED_DIVISOR * periods;
+        angles.y += static_cast<float>(options.speedY) / SPIN_SPEED_DIVISOR * periods;
+        angles.z += static_cast<float>(options.speedZ) / SPIN_SPEED_DIVISOR * periods;
     }
     angles.x = ReduceAngle(angles.x);
     angles.y = ReduceAngle(angles.y);

@@ -5,13 +5,20 @@
 
 #include "model.h"
 
+// Spin and steering rates are in degrees per rate period, 1/60 second: one frame at 60
+// frames per second. Each frame advances the angles by the time it measured since the
+// previous one, so the logo turns at the same speed at any refresh rate.
+constexpr double RATE_PERIOD_SECONDS = 1.0 / 60.0;
+// A longer gap between two frames (a modal box, a suspended machine) counts as this long.
+constexpr double MAX_FRAME_SPAN_SECONDS = 0.25;
+
 // Steering: no turn within the dead zone around the centre; beyond it one degree per
-// frame for every STEER_DIVISOR pixels.
+// rate period for every STEER_DIVISOR pixels.
 constexpr float STEER_DEAD_ZONE = 50.0f;
 constexpr float STEER_DIVISOR = 70.0f;
-// A spin speed s (0..100 from the dialog) turns s / SPIN_SPEED_DIVISOR degrees per frame.
+// A spin speed s (0..100 from the dialog) turns s / SPIN_SPEED_DIVISOR degrees per period.
 constexpr float SPIN_SPEED_DIVISOR = 40.0f;
-// Turn per frame about X and Y in interactive mode before the pointer first moves.
+// Turn per period about X and Y in interactive mode before the pointer first moves.
 constexpr float INITIAL_STEER_RATE = 0.1f;
 
 // Default texture slots, also used in place of a slot outside the loaded textures.
@@ -53,7 +60,7 @@ struct ScreenPoint {
 };
 ScreenPoint CentreOf(int right, int bottom);
 
-// Turn rate in degrees per frame for a pointer `offset` pixels from the centre along one
+// Turn rate in degrees per period for a pointer `offset` pixels from the centre along one
 // axis: 0 within the dead zone, (offset - 50) / 70 beyond it on the positive side and
 // (offset + 50) / 70 on the negative side.
 float SteerAxisRate(float offset);
@@ -65,9 +72,14 @@ Vec3 SteerRateFor(Vec3 rate, ScreenPoint centre, int x, int y);
 // An angle in degrees brought into [0, 360).
 float ReduceAngle(float degrees);
 
-// The spin angles after one frame: the steering rates about X and Y in interactive mode,
-// otherwise each speed / 40 about its axis; every angle reduced to [0, 360).
-Vec3 AdvanceSpin(Vec3 angles, const SceneOptions& options, Vec3 steerRate);
+// Rate periods in `elapsedSeconds`, the time between two frames, capped at
+// MAX_FRAME_SPAN_SECONDS; 0 for a negative or not-a-number span.
+float RatePeriodsIn(double elapsedSeconds);
+
+// The spin angles after `periods` rate periods: the steering rates about X and Y in
+// interactive mode, otherwise each speed / 40 about its axis, times `periods`; every
+// angle reduced to [0, 360).
+Vec3 AdvanceSpin(Vec3 angles, const SceneOptions& options, Vec3 steerRate, float periods = 1.0f);
 
 // `slot` when it names one of `materialCount` textures, otherwise `defaultSlot` (or 0
 // when that is out of range too).

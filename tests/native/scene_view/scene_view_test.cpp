@@ -153,3 +153,31 @@ TEST(SceneView, DibRowsArePaddedToFourBytes) {
     EXPECT_EQ(DibStride(5, 4), 20);
     EXPECT_EQ(DibStride(1, 3), 4);
 }
+
+TEST(SceneView, SpinFollowsTimeNotFrameRate) {
+    SceneOptions options;
+    options.speedX = 10;
+    options.speedY = 37;
+    options.speedZ = 100;
+    SceneOptions steered = options;
+    steered.interactive = true;
+    const Vec3 steer{0.3f, -1.2f, 0.0f};
+    // Two simulated seconds at 30, 60 and 144 frames per second.
+    for (const int hz : {30, 60, 144}) {
+        Vec3 spun{}, steeredAngles{};
+        for (int frame = 0; frame < 2 * hz; ++frame) {
+            spun = AdvanceSpin(spun, options, steer, RatePeriodsIn(1.0 / hz));
+            steeredAngles = AdvanceSpin(steeredAngles, steered, steer, RatePeriodsIn(1.0 / hz));
+        }
+        // 120 periods: 30, 111 and 300 (= 300 - 360 + 360) degrees.
+        EXPECT_NEAR(spun.x, 30.0f, 1e-3f) << hz << " Hz";
+        EXPECT_NEAR(spun.y, 111.0f, 1e-3f) << hz << " Hz";
+        EXPECT_NEAR(spun.z, 300.0f, 1e-3f) << hz << " Hz";
+        EXPECT_NEAR(steeredAngles.x, 36.0f, 1e-3f) << hz << " Hz";
+        EXPECT_NEAR(steeredAngles.y, 216.0f, 1e-3f) << hz << " Hz";
+    }
+    // A pause of five seconds advances by a quarter of a second; time never runs back.
+    EXPECT_FLOAT_EQ(RatePeriodsIn(5.0), 15.0f);
+    EXPECT_EQ(RatePeriodsIn(-0.5), 0.0f);
+    EXPECT_EQ(RatePeriodsIn(NAN), 0.0f);
+}
