@@ -47,7 +47,7 @@ void CreateTexture(int slot) {
 }
 
 void SetUpTextures(Model& model) {
-    for (int entry = 2; entry < TEXTURE_NAME_COUNT; ++entry)
+    for (int entry = TEXTURE_NAME_COUNT - APPENDED_TEXTURE_MATERIALS; entry < TEXTURE_NAME_COUNT; ++entry)
         AddTextureMaterial(model, TextureNameTable[entry]);
     for (int i = 0; i < model.materialCount; ++i) {
         Material& material = model.materials[i];

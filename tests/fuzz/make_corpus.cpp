@@ -45,6 +45,9 @@ int main(int argc, char** argv) {
               Write(folder, "ribbon_v4.3ds", WriteModelFile({}, {RibbonObject(12)}, 4)) &&
               Write(folder, "untextured.3ds", badIndex) &&
               Write(folder, "face_index.3ds", WriteModelFile({{"grass", ""}}, {outOfRange})) &&
-              Write(folder, "truncated.3ds", truncated);
+              Write(folder, "truncated.3ds", truncated) &&
+              Write(folder, "three_materials.3ds",
+                    WriteModelFile({{"sky", "SKY.BMP"}, {"grass", "GRASS2.BMP"}, {"chrome", "CHROME.BMP"}},
+                                   {BackdropObject(), ReliefObject(4)}));
     return ok ? 0 : 1;
 }

@@ -6,6 +6,7 @@
 //       as its logo and the bitmaps as its textures: one summary line, or one error
 //       line and exit status 1
 #include "model_reader.h"
+#include "texture_names.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -67,7 +68,7 @@ void PrintModel(const std::string& path, std::size_t size, const ModelReadReport
 // What the saver can draw but not as intended.
 void WarnAboutModel(const std::string& path, const ModelReadReport& report, const Model& model) {
     if (report.fileVersion > MODEL_MAX_FILE_VERSION) {
-        Warn(path, "file version " + std::to_string(report.fileVersion) + " is newer than 3; the saver warns on start");
+        Warn(path, "file version " + std::to_string(report.fileVersion) + " is newer than 3, which the saver reads");
     }
     for (int i = 0; i < model.objectCount; ++i) {
         const MeshObject& o = model.objects[i];
@@ -85,7 +86,17 @@ void WarnAboutModel(const std::string& path, const ModelReadReport& report, cons
 }
 
 // Why the saver cannot use the model as its logo scene; empty when it can.
-std::string Unusable(const Model& model) {
+std::string Unusable(const ModelReadReport& report, const Model& model) {
+    if (report.fileVersion > MODEL_MAX_FILE_VERSION)
+        return "file version " + std::to_string(report.fileVersion) + "; the saver reads versions up to 3";
+    if (model.materialCount > MAX_MODEL_MATERIALS) {
+        const int slot = model.materialCount + APPENDED_TEXTURE_MATERIALS - 1;
+        return std::to_string(model.materialCount) + " materials; the saver adds " +
+               std::to_string(APPENDED_TEXTURE_MATERIALS) + " texture materials after the model's own, so with more than " +
+               std::to_string(MAX_MODEL_MATERIALS) + " its materials need texture slot " + std::to_string(slot) +
+               " (bitmap " + std::to_string(TEXTURE_RESOURCE_BASE + slot) + "), beyond the " +
+               std::to_string(TEXTURE_NAME_COUNT) + " bitmaps";
+    }
     if (model.objectCount < 2) {
         return "needs two objects, the backdrop (object 0) and the logo (object 1); it has " +
                std::to_string(model.objectCount);
@@ -115,8 +126,12 @@ std::string UnusableBitmap(const std::vector<std::uint8_t>& b) {
     if (bits != 24 && bits != 32) return std::to_string(bits) + " bits per pixel; needs 24 or 32";
     if (compression != 0 && !(bits == 32 && compression == 3)) return "compressed; needs uncompressed pixels";
     if (width <= 0 || height == 0 || height == INT32_MIN) return "empty image";
+    if (height < 0) return "rows stored top-down (negative height); save it bottom-up";
+    if (width > MAX_TEXTURE_SIDE || height > MAX_TEXTURE_SIDE)
+        return std::to_string(width) + " x " + std::to_string(height) + " pixels; sides up to " +
+               std::to_string(MAX_TEXTURE_SIDE);
     const std::uint64_t stride = (std::uint64_t{static_cast<std::uint32_t>(width)} * bits / 8 + 3) / 4 * 4;
-    const std::uint64_t rows = static_cast<std::uint64_t>(height < 0 ? -static_cast<std::int64_t>(height) : height);
+    const std::uint64_t rows = static_cast<std::uint64_t>(height);
     if (std::uint64_t{dataOffset} + stride * rows > b.size()) return "pixel data cut short";
     return std::string();
 }
@@ -154,7 +169,7 @@ int main(int argc, char** argv) {
 
     WarnAboutModel(path, report, model);
     if (check) {
-        const std::string problem = Unusable(model);
+        const std::string problem = Unusable(report, model);
         if (!problem.empty()) return Error(path, "cannot be the logo model: " + problem);
         for (int i = first + 1; i < argc; ++i) {
             const std::vector<std::uint8_t> bitmap = ReadAll(argv[i], error);
