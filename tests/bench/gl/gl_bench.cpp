@@ -1,7 +1,9 @@
-// Drawing speed of the logo scene under Wine, next to a minimal program in the same run
-// that only clears, draws one textured quad and swaps; and the time from start to the
-// first presented frame. Prints figures; never fails on a time.
-//   gl_bench [seconds per measurement]
+// Drawing benchmark of the logo scene under Wine, against the least an OpenGL program can
+// do, all in one run and on the saver's pixel format: start to first frame next to a
+// minimal program that clears and swaps; InitScene step by step; frames per second next
+// to a program that draws one textured quad. Prints figures; never fails on a time.
+//   gl_bench [seconds per frame-rate measurement] [launches of each program]
+//   gl_bench --minimal      the minimal program itself
 #include <windows.h>
 
 #include <GL/gl.h>
@@ -9,77 +11,32 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <string>
+#include <cstring>
 #include <vector>
 
+#include "bench_util.h"
+#include "init_breakdown.h"
+#include "launch_bench.h"
 #include "saver_globals.h"
 #include "scene.h"
 
 namespace {
-double Now() {
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-void Pump() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-}
-
-HWND CreateFullScreenWindow(const char* title) {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    windowClass.lpszClassName = "GlBench";
-    RegisterClassA(&windowClass);
-    return CreateWindowExA(WS_EX_TOPMOST, "GlBench", title, WS_POPUP | WS_VISIBLE, 0, 0,
-                           GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
-                           GetModuleHandleA(nullptr), nullptr);
-}
-
-// The saver program itself: from CreateProcess to the first frame on the screen, seen
-// as the screen's centre pixel leaving black.
-void MeasureLaunch() {
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string command = path;
-    command = "\"" + command.substr(0, command.find_last_of('\\') + 1) + "Whirlmark.scr\" /s";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    const double start = Now();
-    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process)) {
-        std::printf("launch: cannot start %s\n", command.c_str());
-        return;
+// Frames per second of `frame` drawn back to back for `seconds`.
+template <typename Frame>
+double FramesPerSecond(double seconds, Frame frame) {
+    int frames = 0;
+    const double begin = Now();
+    while (Now() - begin < seconds) {
+        Pump();
+        frame();
+        ++frames;
     }
-    HDC screen = GetDC(nullptr);
-    const int cx = GetSystemMetrics(SM_CXSCREEN) / 2, cy = GetSystemMetrics(SM_CYSCREEN) / 3;
-    double seen = 0;
-    while (Now() - start < 120) {
-        if ((GetPixel(screen, cx, cy) & 0xFFFFFF) != 0) {
-            seen = Now() - start;
-            break;
-        }
-        Sleep(5);
-    }
-    ReleaseDC(nullptr, screen);
-    if (seen > 0)
-        std::printf("launch: Whirlmark.scr /s to its first frame on the screen: %.0f ms\n", seen * 1000);
-    else
-        std::printf("launch: no frame within 120 s\n");
-    TerminateProcess(process.hProcess, 0);
-    WaitForSingleObject(process.hProcess, 10000);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    Sleep(500);
+    glFinish();
+    return frames / (Now() - begin);
 }
 
 // The scene's own InitScene and RenderFrame on a full-screen window of this process.
-void MeasureScene(double seconds) {
+double MeasureScene(double seconds) {
     SaverSettings settings;
     g_settings = &settings;
     g_instance = GetModuleHandleA(nullptr);
@@ -89,45 +46,26 @@ void MeasureScene(double seconds) {
     Pump();
     const double start = Now();
     InitScene(window);
+    glFinish();
     const double ready = Now();
     RenderFrame();
     glFinish();
-    const double first = Now();
-    std::printf("scene: InitScene %.0f ms (context, model, normals, textures), first frame %.0f ms\n",
-                (ready - start) * 1000, (first - ready) * 1000);
-    int frames = 0;
-    const double begin = Now();
-    while (Now() - begin < seconds) {
-        Pump();
-        RenderFrame();
-        ++frames;
-    }
-    glFinish();
-    const double elapsed = Now() - begin;
-    std::printf("scene: %d frames in %.2f s: %.1f frames per second\n", frames, elapsed, frames / elapsed);
+    std::printf("scene: InitScene as one call %.0f ms, first frame %.1f ms\n", (ready - start) * 1000,
+                (Now() - ready) * 1000);
+    const double fps = FramesPerSecond(seconds, RenderFrame);
+    std::printf("scene: %.1f frames per second\n", fps);
     ShutdownScene();
     DestroyWindow(window);
     g_settings = nullptr;
     Pump();
+    return fps;
 }
 
-// The least a textured full-screen program can do: clear, one textured quad, swap; with
-// the saver's pixel format and a mipmapped 512 x 512 texture.
-void MeasureQuad(double seconds) {
-    const double start = Now();
+// Clear, one full-screen quad with a mipmapped 512 x 512 texture, swap.
+double MeasureQuad(double seconds) {
     HWND window = CreateFullScreenWindow("Quad");
-    HDC dc = GetDC(window);
-    PIXELFORMATDESCRIPTOR descriptor{};
-    descriptor.nSize = sizeof descriptor;
-    descriptor.nVersion = 1;
-    descriptor.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
-    descriptor.iPixelType = PFD_TYPE_RGBA;
-    descriptor.cColorBits = 16;
-    descriptor.cDepthBits = 16;
-    SetPixelFormat(dc, ChoosePixelFormat(dc, &descriptor), &descriptor);
-    HGLRC context = wglCreateContext(dc);
-    wglMakeCurrent(dc, context);
-    const double contextReady = Now();
+    UseSaverContext(window);
+    HDC dc = wglGetCurrentDC();
     std::vector<unsigned char> pixels(512 * 512 * 3);
     for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<unsigned char>((i * 7) ^ (i >> 9));
     GLuint texture = 0;
@@ -138,9 +76,11 @@ void MeasureQuad(double seconds) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glEnable(GL_TEXTURE_2D);
-    glViewport(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    const double textureReady = Now();
-    auto frame = [dc] {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    const double fps = FramesPerSecond(seconds, [dc] {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         glBegin(GL_QUADS);
         glTexCoord2f(0, 0); glVertex2f(-1, -1);
@@ -149,40 +89,30 @@ void MeasureQuad(double seconds) {
         glTexCoord2f(0, 1); glVertex2f(-1, 1);
         glEnd();
         SwapBuffers(dc);
-    };
-    frame();
-    glFinish();
-    std::printf("quad:  window and context %.0f ms, one 512 x 512 mipmapped texture %.0f ms, first frame %.0f ms\n",
-                (contextReady - start) * 1000, (textureReady - contextReady) * 1000,
-                (Now() - textureReady) * 1000);
-    int frames = 0;
-    const double begin = Now();
-    while (Now() - begin < seconds) {
-        Pump();
-        frame();
-        ++frames;
-    }
-    glFinish();
-    const double elapsed = Now() - begin;
-    std::printf("quad:  %d frames in %.2f s: %.1f frames per second\n", frames, elapsed, frames / elapsed);
+    });
+    std::printf("quad:  %.1f frames per second\n", fps);
     glDeleteTextures(1, &texture);
-    wglMakeCurrent(nullptr, nullptr);
-    wglDeleteContext(context);
-    ReleaseDC(window, dc);
+    ReleaseSaverContext();
     DestroyWindow(window);
     Pump();
+    return fps;
 }
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], "--minimal") == 0) return RunMinimalProgram();
     const double seconds = argc > 1 ? std::atof(argv[1]) : 5.0;
+    const int launches = argc > 2 ? std::atoi(argv[2]) : 8;
     std::printf("screen %d x %d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     std::fflush(stdout);
-    MeasureLaunch();
+    MeasureLaunches(launches);
     std::fflush(stdout);
-    MeasureScene(seconds);
+    PrintInitSceneBreakdown();
     std::fflush(stdout);
-    MeasureQuad(seconds);
+    const double scene = MeasureScene(seconds);
+    std::fflush(stdout);
+    const double quad = MeasureQuad(seconds);
+    std::printf("fps: scene %.1f, quad %.1f, ratio %.2f\n", scene, quad, quad > 0 ? scene / quad : 0.0);
     std::fflush(stdout);
     return 0;
 }
