@@ -2,6 +2,7 @@
 #include "hyperlink.h"
 
 #include <mapi.h>
+#include <objbase.h>
 #include <shellapi.h>
 
 namespace {
@@ -134,8 +135,11 @@ void HyperLink::OnClick() {
         SendMailTo();
         return;
     }
+    // The shell may hand the address to COM components; they need COM on this thread.
+    const HRESULT com = CoInitialize(nullptr);
     INT_PTR result = reinterpret_cast<INT_PTR>(
         ShellExecuteA(nullptr, "open", look_.address.c_str(), nullptr, nullptr, SW_SHOW));
+    if (SUCCEEDED(com)) CoUninitialize();
     // Values up to and including 32 are errors (32 is "DLL not found").
     if (result <= 32) MessageBoxA(parent_, "Error Opening the Browser", "Error", MB_ICONERROR);
     InvalidateRect(window_, nullptr, TRUE);

@@ -1,13 +1,16 @@
-// The saver window: class, creation for full screen or preview, the message loop that
-// renders whenever the queue is empty, and the close rules (pointer travel, key press,
-// lost activation, password check after a grace period).
+// The saver window: class, creation for full screen (over every monitor) or preview,
+// the message loop that renders paced frames whenever the queue is empty, and the close
+// rules (pointer travel, key press, lost activation, password check after a grace period).
 #include "saver_window.h"
 
 #include "close_rules.h"
 #include "debug_trace.h"
+#include "frame_pacer.h"
+#include "monitors.h"
 #include "password.h"
 #include "saver_globals.h"
 #include "scene.h"
+#include "steady_clock.h"
 
 namespace {
 const char kClassName[] = "ScrClass";
@@ -15,10 +18,13 @@ const char kClassName[] = "ScrClass";
 // The close rules apply only to a full-screen saver whose password prompt is not up.
 bool SaverActive() { return g_runMode == RunMode::FullScreen && !g_settings->inPasswordCheck; }
 
+// The pointer's screen position; when the system cannot say (GetCursorPos fails, for
+// instance while another desktop is shown), the last position it gave.
 SaverPoint CursorPosition() {
+    static SaverPoint last;
     POINT point{};
-    GetCursorPos(&point);
-    return SaverPoint{point.x, point.y};
+    if (GetCursorPos(&point)) last = SaverPoint{point.x, point.y};
+    return last;
 }
 
 // WM_CLOSE of the full-screen saver: only a close that a rule asked for goes ahead,
@@ -43,15 +49,19 @@ void HandleCloseRequest() {
 
 HWND CreateSaverWindow(HWND parent) {
     if (g_runMode == RunMode::Preview) {
+        SetSceneMonitors({}, ScreenRect{});  // one view over the child's client area
         RECT rect;
         if (!parent || !GetWindowRect(parent, &rect)) return nullptr;
         return CreateWindowExA(0, kClassName, "SaverPreview", WS_CHILD | WS_VISIBLE, 0, 0,
                                rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
                                g_instance, nullptr);
     }
-    return CreateWindowExA(WS_EX_TOPMOST, kClassName, "SaverWindow", WS_POPUP | WS_VISIBLE, 0, 0,
-                           GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr,
-                           nullptr, g_instance, nullptr);
+    // Over the whole virtual screen; each monitor gets its own view of the scene.
+    const std::vector<ScreenRect> monitors = DesktopMonitors();
+    const ScreenRect all = VirtualScreenOf(monitors);
+    SetSceneMonitors(monitors, all);
+    return CreateWindowExA(WS_EX_TOPMOST, kClassName, "SaverWindow", WS_POPUP | WS_VISIBLE, all.left,
+                           all.top, all.Width(), all.Height(), nullptr, nullptr, g_instance, nullptr);
 }
 }  // namespace
 
@@ -148,15 +158,22 @@ LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
 }
 
 void PumpMessages() {
+    FramePacer pacer(PacingIntervalMs(DisplayRefreshRate(), g_runMode == RunMode::Preview));
     for (;;) {
         MSG message;
         if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (message.message == WM_QUIT) return;
             TranslateMessage(&message);
             DispatchMessageA(&message);
-        } else {
-            RenderFrame();
+            continue;
         }
+        // Early for the next frame: sleep until it is due or a message arrives.
+        if (const unsigned wait = pacer.WaitMs(SteadyMilliseconds())) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, wait, QS_ALLINPUT);
+            continue;
+        }
+        pacer.FrameStarted(SteadyMilliseconds());
+        RenderFrame();
     }
 }
 

@@ -13,5 +13,8 @@ void RunSaverWindow(HWND parent);
 // Window procedure of "ScrClass".
 LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Dispatches messages until WM_QUIT, rendering a frame whenever the queue is empty.
+// Dispatches messages until WM_QUIT, rendering a frame whenever the queue is empty and
+// the next frame is due: frames are paced to the display's refresh rate (60 Hz when it
+// does not say), at most 30 a second in the preview, waiting so that input is still
+// answered at once.
 void PumpMessages();

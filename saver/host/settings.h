@@ -42,8 +42,8 @@ struct SaverSettings {
     // ReadSystemSaverValues: passwordDelay and mouseThreshold from kSystemSaverKey
     // (defaults 15 and 50), and clears inPasswordCheck.
     void ReadSystemSaverValues();
-    // ReadSettings: the defaults, then every value of kSettingsTable that can be read
-    // as exactly 4 bytes.
+    // ReadSettings: the defaults, then every value of kSettingsTable that is a
+    // REG_DWORD of exactly 4 bytes.
     void ReadSettings();
     // WriteSettings: all eight values as REG_DWORD, creating the key when missing.
     void WriteSettings() const;

@@ -4,13 +4,16 @@
 #include "settings.h"
 
 namespace {
-// Reads one value into `out` when it can be read as exactly 4 bytes. A longer value
-// fails the query; a shorter one is ignored too rather than filling part of the number.
-void ReadFourBytes(HKEY key, const char* name, void* out) {
+// Reads one value into `out` when it can be read as exactly 4 bytes and, when
+// `dwordOnly`, is a REG_DWORD (a REG_SZ "100" would otherwise read as 0x00303031). A
+// longer value fails the query; a shorter one is ignored too rather than filling part
+// of the number.
+void ReadFourBytes(HKEY key, const char* name, void* out, bool dwordOnly = false) {
     BYTE buffer[4];
     DWORD size = sizeof buffer;
-    if (RegQueryValueExA(key, name, nullptr, nullptr, buffer, &size) == ERROR_SUCCESS &&
-        size == sizeof buffer)
+    DWORD type = REG_NONE;
+    if (RegQueryValueExA(key, name, nullptr, &type, buffer, &size) == ERROR_SUCCESS &&
+        size == sizeof buffer && (!dwordOnly || type == REG_DWORD))
         CopyMemory(out, buffer, sizeof buffer);
 }
 }  // namespace
@@ -32,7 +35,7 @@ void SaverSettings::ReadSettings() {
     HKEY key;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
         return;
-    for (const SettingEntry& entry : kSettingsTable) ReadFourBytes(key, entry.valueName, &(this->*entry.field));
+    for (const SettingEntry& entry : kSettingsTable) ReadFourBytes(key, entry.valueName, &(this->*entry.field), true);
     RegCloseKey(key);
 }
 

@@ -3,10 +3,15 @@
 
 #include <GL/gl.h>
 
+#include <cstddef>
+
 #include "scene_state.h"
 
 void SteerFromPointer(int x, int y) {
-    g_scene.steerRate = SteerRateFor(g_scene.steerRate, g_scene.screenCentre, x, y);
+    const int monitor = MonitorAt(g_scene.monitors, x, y);
+    if (monitor < 0) return;
+    const ScreenPoint centre = CentreOfMonitor(g_scene.monitors[static_cast<std::size_t>(monitor)]);
+    g_scene.steerRate = SteerRateFor(g_scene.steerRate, centre, x, y);
 }
 
 void ToggleLighting() {

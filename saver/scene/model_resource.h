@@ -10,7 +10,7 @@ constexpr int MODEL_RESOURCE_ID = 125;
 
 // Reads resource "MODEL" resourceId of module instance into model (empty on entry) and
 // computes its normals. Returns true after a complete read. A missing resource or data
-// that is not a 3DS model shows an "Error" message box and leaves the model empty;
-// damaged data keeps what was read before the damage (reported to the debugger only);
-// a file version above 3 shows a "Warning" message box and the model still loads.
+// that is not a 3DS model is traced to the debugger and leaves the model empty; damaged
+// data keeps what was read before the damage; a file version above 3 is traced and the
+// model still loads. Nothing is shown on screen.
 bool ImportModel(Model& model, int resourceId, HINSTANCE instance);

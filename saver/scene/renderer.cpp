@@ -9,6 +9,7 @@
 #include <cstddef>
 
 #include "gl_context.h"
+#include "steady_clock.h"
 #include "model_resource.h"
 #include "scene_state.h"
 #include "settings.h"
@@ -31,12 +32,46 @@ SceneOptions CurrentOptions() {
     options.speedZ = g_settings->speedZ;
     return options;
 }
+
+// Viewport and projection of one monitor's view, with the aspect of that monitor.
+void SetViewport(const Viewport& view) {
+    glViewport(view.x, view.y, view.width, view.height);
+    const Projection projection = ProjectionFor(view.width, view.height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(projection.fieldOfView, projection.aspect, projection.nearPlane,
+                   projection.farPlane);
+    glMatrixMode(GL_MODELVIEW);
+}
+
+// One view of the scene: the backdrop fixed, the logo and the further objects turned.
+void DrawView(const SceneOptions& options) {
+    glLoadIdentity();
+    gluLookAt(0.0, CAMERA_HEIGHT, CameraDistance(options.logoSize), 0.0, 0.0, 0.0, 0.0, 1.0, 0.0);
+    if (options.showBackground) DrawObject(0, backTextureSlot);
+    glRotatef(g_scene.spinAngles.x, 1.0f, 0.0f, 0.0f);
+    glRotatef(g_scene.spinAngles.y, 0.0f, 1.0f, 0.0f);
+    glRotatef(g_scene.spinAngles.z, 0.0f, 0.0f, 1.0f);
+    DrawObject(1, iconTextureSlot);
+    for (int i = 2; i < g_scene.model.objectCount; ++i) DrawObject(i, backTextureSlot);
+}
 }  // namespace
+
+void SetSceneMonitors(const std::vector<ScreenRect>& monitors, const ScreenRect& window) {
+    g_scene.monitors = monitors;
+    g_scene.window = window;
+}
 
 void InitScene(HWND window) {
     RECT clientRect{};
     GetClientRect(window, &clientRect);
-    g_scene.screenCentre = CentreOf(clientRect.right, clientRect.bottom);
+    if (g_scene.monitors.empty() || g_scene.window.Width() != clientRect.right ||
+        g_scene.window.Height() != clientRect.bottom) {
+        g_scene.window = ScreenRect{0, 0, clientRect.right, clientRect.bottom};
+        g_scene.monitors.assign(1, g_scene.window);
+    }
+    g_scene.lastFrameSeconds = -1.0;
+    g_scene.framesDrawn = 0;
     CreateGlContext(clientRect.right, clientRect.bottom);
     ImportModel(g_scene.model, MODEL_RESOURCE_ID, GetModuleHandleA(nullptr));
     // Without a context (the pixel format failed) the loop is about to end: no textures.
@@ -53,12 +88,7 @@ void InitScene(HWND window) {
 
 void SetProjection(int width, int height) {
     const Projection projection = ProjectionFor(width, height);
-    glViewport(0, 0, projection.width, projection.height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(projection.fieldOfView, projection.aspect, projection.nearPlane,
-                   projection.farPlane);
-    glMatrixMode(GL_MODELVIEW);
+    SetViewport(Viewport{0, 0, projection.width, projection.height});
     glLoadIdentity();
 }
 
@@ -98,16 +128,18 @@ void DrawObject(int objectIndex, int slot) {
 
 void RenderFrame() {
     const SceneOptions options = CurrentOptions();
+    const double now = SteadyMilliseconds() / 1000.0;
+    if (g_scene.lastFrameSeconds >= 0.0)
+        g_scene.spinAngles = AdvanceSpin(g_scene.spinAngles, options, g_scene.steerRate,
+                                         RatePeriodsIn(now - g_scene.lastFrameSeconds));
+    g_scene.lastFrameSeconds = now;
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glLoadIdentity();
-    gluLookAt(0.0, CAMERA_HEIGHT, CameraDistance(options.logoSize), 0.0, 0.0, 0.0, 0.0, 1.0, 0.0);
-    if (options.showBackground) DrawObject(0, backTextureSlot);
-    glRotatef(g_scene.spinAngles.x, 1.0f, 0.0f, 0.0f);
-    glRotatef(g_scene.spinAngles.y, 0.0f, 1.0f, 0.0f);
-    glRotatef(g_scene.spinAngles.z, 0.0f, 0.0f, 1.0f);
-    g_scene.spinAngles = AdvanceSpin(g_scene.spinAngles, options, g_scene.steerRate);
-    DrawObject(1, iconTextureSlot);
-    for (int i = 2; i < g_scene.model.objectCount; ++i) DrawObject(i, backTextureSlot);
+    const bool several = g_scene.monitors.size() > 1;
+    for (const ScreenRect& monitor : g_scene.monitors) {
+        if (several) SetViewport(ViewportFor(monitor, g_scene.window));
+        DrawView(options);
+    }
+    ++g_scene.framesDrawn;
     if (HDC dc = wglGetCurrentDC()) SwapBuffers(dc);
 }
 

@@ -4,6 +4,17 @@
 
 #include <windows.h>
 
+#include <vector>
+
+#include "monitor_layout.h"
+
+// The monitors a full-screen window covers and the window's own rectangle, in screen
+// coordinates; each monitor then shows the whole scene in its own viewport with its own
+// aspect, and steering is measured from the centre of the monitor under the pointer.
+// Call before InitScene. Without it (the preview, or a system without the multi-monitor
+// functions) the window's client area is one monitor at 0,0.
+void SetSceneMonitors(const std::vector<ScreenRect>& monitors, const ScreenRect& window);
+
 // Stores the saver window, creates its OpenGL context (CreateGlContext), loads the
 // model and textures and turns the light on. Drawing may start on return.
 void InitScene(HWND window);
@@ -12,7 +23,9 @@ void InitScene(HWND window);
 // leaves the model-view matrix selected and reset. Called by CreateGlContext.
 void SetProjection(int width, int height);
 
-// Draws and presents one frame, then advances the spin by one step.
+// Advances the spin by the time since the previous frame (rates per 1/60 s, at most a
+// quarter of a second's worth), then draws every monitor's view and presents the frame.
+// Never waits: pacing is the caller's.
 void RenderFrame();
 
 // Issues the triangles of model object `objectIndex` in the current matrix, textured with
@@ -22,7 +35,8 @@ void DrawObject(int objectIndex, int slot);
 // Frees meshes and textures, then hands the context back (DestroyGlContext).
 void ShutdownScene();
 
-// Interaction: pointer steering (screen pixels), lighting toggle, texture cycling.
+// Interaction: pointer steering (screen pixels, from the centre of the monitor under the
+// pointer), lighting toggle, texture cycling.
 void SteerFromPointer(int x, int y);
 void ToggleLighting();
 void CycleBackTexture();
