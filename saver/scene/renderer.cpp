@@ -1,16 +1,15 @@
 // The logo scene's drawing: start-up, one frame, shut-down. The backdrop stays fixed in
-// the camera's frame; the logo turns by the spin angles in front of it.
+// the camera's frame; the logo turns by the spin angles in front of it. Each object is
+// compiled once into a display list at start-up.
 #include "scene.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include <algorithm>
-#include <cstddef>
-
 #include "gl_context.h"
 #include "steady_clock.h"
 #include "model_resource.h"
+#include "object_lists.h"
 #include "scene_state.h"
 #include "settings.h"
 #include "textures.h"
@@ -75,7 +74,10 @@ void InitScene(HWND window) {
     CreateGlContext(clientRect.right, clientRect.bottom);
     ImportModel(g_scene.model, MODEL_RESOURCE_ID, GetModuleHandleA(nullptr));
     // Without a context (the pixel format failed) the loop is about to end: no textures.
-    if (wglGetCurrentContext()) SetUpTextures(g_scene.model);
+    if (wglGetCurrentContext()) {
+        SetUpTextures(g_scene.model);
+        CompileObjectLists(g_scene.model);
+    }
     backTextureSlot = ValidTextureSlot(backTextureSlot, g_scene.model.materialCount,
                                        DEFAULT_BACK_TEXTURE_SLOT);
     iconTextureSlot = ValidTextureSlot(iconTextureSlot, g_scene.model.materialCount,
@@ -95,8 +97,7 @@ void SetProjection(int width, int height) {
 void DrawObject(int objectIndex, int slot) {
     const Model& model = g_scene.model;
     if (objectIndex < 0 || objectIndex >= model.objectCount) return;
-    const MeshObject& object = model.objects[objectIndex];
-    const bool textured = object.hasTexture;
+    const bool textured = model.objects[objectIndex].hasTexture;
     if (textured) {
         glEnable(GL_TEXTURE_2D);
         glColor3ub(255, 255, 255);
@@ -105,25 +106,7 @@ void DrawObject(int objectIndex, int slot) {
         glDisable(GL_TEXTURE_2D);
         glColor3ub(255, 255, 255);
     }
-    const Material* colour = nullptr;
-    if (!textured && object.materialId >= 0 && object.materialId < model.materialCount)
-        colour = &model.materials[object.materialId];
-    const std::size_t texCoords = object.texCoords.size();
-    const std::size_t corners = std::min(object.vertices.size(), object.normals.size());
-    glBegin(GL_TRIANGLES);
-    for (const Face& face : object.faces) {
-        for (const std::int32_t v : face.vertexIndex) {
-            const std::size_t i = static_cast<std::size_t>(v);
-            if (i >= corners) continue;
-            const Vec3& normal = object.normals[i];
-            glNormal3f(normal.x, normal.y, normal.z);
-            if (textured && i < texCoords) glTexCoord2f(object.texCoords[i].u, object.texCoords[i].v);
-            if (colour) glColor3ub(colour->colour[0], colour->colour[1], colour->colour[2]);
-            const Vec3& vertex = object.vertices[i];
-            glVertex3f(vertex.x, vertex.y, vertex.z);
-        }
-    }
-    glEnd();
+    CallObjectList(objectIndex);
 }
 
 void RenderFrame() {
@@ -144,6 +127,7 @@ void RenderFrame() {
 }
 
 void ShutdownScene() {
+    DeleteObjectLists();
     ReleaseMeshes(g_scene.model);
     ReleaseTextures(g_scene.model);
     DestroyGlContext();

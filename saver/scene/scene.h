@@ -16,7 +16,8 @@
 void SetSceneMonitors(const std::vector<ScreenRect>& monitors, const ScreenRect& window);
 
 // Stores the saver window, creates its OpenGL context (CreateGlContext), loads the
-// model and textures and turns the light on. Drawing may start on return.
+// model and textures, compiles the objects into display lists and turns the light on.
+// Drawing may start on return.
 void InitScene(HWND window);
 
 // Sets the viewport and projection for a client area of width x height pixels and
@@ -28,8 +29,9 @@ void SetProjection(int width, int height);
 // Never waits: pacing is the caller's.
 void RenderFrame();
 
-// Issues the triangles of model object `objectIndex` in the current matrix, textured with
-// texture slot `slot` when its material has a texture. Nothing for a missing object.
+// Draws model object `objectIndex` (its display list from InitScene) in the current
+// matrix, textured with texture slot `slot` when its material has a texture. Nothing for
+// a missing object.
 void DrawObject(int objectIndex, int slot);
 
 // Frees meshes and textures, then hands the context back (DestroyGlContext).

@@ -1,37 +1,69 @@
-// Power-of-two scaling of texture images; see texture_image.h.
+// Power-of-two scaling and mipmap halving of texture images; see texture_image.h.
 #include "texture_image.h"
 
 #include <cstddef>
 
 namespace {
-// The source span [first, first + count) of weights covering one output cell of a
-// resampling from `from` to `to` cells, all in units of one source cell.
+// Weights are fixed point with this many fraction bits and add up to exactly 1 per
+// output cell; horizontal sums keep 8 fraction bits into the vertical pass, so a sum of
+// 255 x 2^8 x 2^14 stays inside 32 bits.
+constexpr int kWeightBits = 14;
+constexpr std::uint32_t kOne = 1u << kWeightBits;
+constexpr int kCarryBits = 8;
+
+// The source cells [first, first + count) covering one output cell of a resampling from
+// `from` to `to` cells, with their area weights.
 struct Span {
     int first = 0;
-    std::vector<double> weights;
+    int count = 0;
+    int weightsAt = 0;  // index of the first weight in Spans::weights
 };
 
-std::vector<Span> AreaSpans(int from, int to) {
-    std::vector<Span> spans(static_cast<std::size_t>(to));
+struct Spans {
+    std::vector<Span> spans;
+    std::vector<std::uint32_t> weights;
+};
+
+Spans AreaSpans(int from, int to) {
+    Spans result;
+    result.spans.resize(static_cast<std::size_t>(to));
     const double scale = static_cast<double>(from) / to;
     for (int i = 0; i < to; ++i) {
         const double start = i * scale;
         const double end = (i + 1) * scale;
-        Span& span = spans[static_cast<std::size_t>(i)];
+        Span& span = result.spans[static_cast<std::size_t>(i)];
         span.first = static_cast<int>(start);
+        span.weightsAt = static_cast<int>(result.weights.size());
+        std::uint32_t sum = 0;
+        std::size_t largest = result.weights.size();
         for (int s = span.first; s < from && s < end; ++s) {
             const double lo = s > start ? s : start;
             const double hi = s + 1 < end ? s + 1 : end;
-            span.weights.push_back(hi > lo ? (hi - lo) / scale : 0.0);
+            const std::uint32_t w =
+                hi > lo ? static_cast<std::uint32_t>((hi - lo) / scale * kOne + 0.5) : 0u;
+            result.weights.push_back(w);
+            if (w > result.weights[largest]) largest = result.weights.size() - 1;
+            sum += w;
+            ++span.count;
         }
+        // Rounding leftovers go to the largest weight, so every span sums to one.
+        if (span.count > 0) result.weights[largest] += kOne - sum;
     }
-    return spans;
+    return result;
 }
 
-std::uint8_t ToByte(double value) {
-    if (value <= 0.0) return 0;
-    if (value >= 255.0) return 255;
-    return static_cast<std::uint8_t>(value + 0.5);
+// One source row resampled across into out.width x bpp values with kCarryBits fraction
+// bits.
+void ScaleRow(const std::uint8_t* row, const Spans& across, int bpp, std::uint32_t* target) {
+    for (const Span& span : across.spans) {
+        const std::uint32_t* w = &across.weights[static_cast<std::size_t>(span.weightsAt)];
+        for (int c = 0; c < bpp; ++c) {
+            std::uint32_t sum = 0;
+            const std::uint8_t* p = row + static_cast<std::size_t>(span.first) * bpp + c;
+            for (int k = 0; k < span.count; ++k) sum += w[k] * p[k * bpp];
+            *target++ = (sum + (1u << (kWeightBits - kCarryBits - 1))) >> (kWeightBits - kCarryBits);
+        }
+    }
 }
 }  // namespace
 
@@ -55,41 +87,65 @@ TextureImage ScaleToPowerOfTwo(const std::uint8_t* pixels, int width, int height
     out.width = NearestPowerOfTwo(width, maxSide);
     out.height = NearestPowerOfTwo(height, maxSide);
     out.bytesPerPixel = bpp;
-    out.pixels.resize(static_cast<std::size_t>(out.width) * out.height * bpp);
+    const std::size_t rowValues = static_cast<std::size_t>(out.width) * bpp;
+    out.pixels.resize(rowValues * out.height);
 
     if (out.width == width && out.height == height) {
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width * bpp; ++x)
-                out.pixels[static_cast<std::size_t>(y) * width * bpp + x] =
-                    pixels[static_cast<std::size_t>(y) * stride + x];
+        for (int y = 0; y < height; ++y) {
+            const std::uint8_t* row = pixels + static_cast<std::size_t>(y) * stride;
+            std::uint8_t* target = &out.pixels[static_cast<std::size_t>(y) * rowValues];
+            for (std::size_t x = 0; x < rowValues; ++x) target[x] = row[x];
+        }
         return out;
     }
 
-    // Rows first (width changes), then columns (height changes), in doubles.
-    const std::vector<Span> across = AreaSpans(width, out.width);
-    const std::vector<Span> down = AreaSpans(height, out.height);
-    const std::size_t rowValues = static_cast<std::size_t>(out.width) * bpp;
-    std::vector<double> narrow(static_cast<std::size_t>(height) * rowValues, 0.0);
-    for (int y = 0; y < height; ++y) {
-        const std::uint8_t* row = pixels + static_cast<std::size_t>(y) * stride;
-        double* target = &narrow[static_cast<std::size_t>(y) * rowValues];
-        for (int x = 0; x < out.width; ++x) {
-            const Span& span = across[static_cast<std::size_t>(x)];
-            for (std::size_t k = 0; k < span.weights.size(); ++k) {
-                const std::uint8_t* source = row + (static_cast<std::size_t>(span.first) + k) * bpp;
-                for (int c = 0; c < bpp; ++c) target[x * bpp + c] += span.weights[k] * source[c];
-            }
-        }
-    }
+    // Each output row sums the across-scaled source rows of its span. Spans only move
+    // forwards and share at most their boundary row, so the last scaled row is kept.
+    const Spans across = AreaSpans(width, out.width);
+    const Spans down = AreaSpans(height, out.height);
+    std::vector<std::uint32_t> scaled(rowValues), sums(rowValues);
+    int scaledRow = -1;
+    constexpr std::uint32_t kHalf = 1u << (kWeightBits + kCarryBits - 1);
     for (int y = 0; y < out.height; ++y) {
-        const Span& span = down[static_cast<std::size_t>(y)];
+        const Span& span = down.spans[static_cast<std::size_t>(y)];
+        for (std::size_t v = 0; v < rowValues; ++v) sums[v] = kHalf;
+        for (int k = 0; k < span.count; ++k) {
+            const int source = span.first + k;
+            if (source != scaledRow) {
+                ScaleRow(pixels + static_cast<std::size_t>(source) * stride, across, bpp, scaled.data());
+                scaledRow = source;
+            }
+            const std::uint32_t w = down.weights[static_cast<std::size_t>(span.weightsAt + k)];
+            for (std::size_t v = 0; v < rowValues; ++v) sums[v] += w * scaled[v];
+        }
         std::uint8_t* target = &out.pixels[static_cast<std::size_t>(y) * rowValues];
         for (std::size_t v = 0; v < rowValues; ++v) {
-            double sum = 0.0;
-            for (std::size_t k = 0; k < span.weights.size(); ++k)
-                sum += span.weights[k] * narrow[(static_cast<std::size_t>(span.first) + k) * rowValues + v];
-            target[v] = ToByte(sum);
+            const std::uint32_t value = sums[v] >> (kWeightBits + kCarryBits);
+            target[v] = static_cast<std::uint8_t>(value > 255 ? 255 : value);
         }
     }
     return out;
+}
+
+void HalveImage(const std::uint8_t* from, int width, int height, int bytesPerPixel, std::uint8_t* to) {
+    const int w = width > 1 ? width / 2 : 1, h = height > 1 ? height / 2 : 1;
+    const std::size_t bpp = static_cast<std::size_t>(bytesPerPixel);
+    const std::size_t dx = width > 1 ? bpp : 0;
+    const std::size_t dy = height > 1 ? static_cast<std::size_t>(width) * bpp : 0;
+    const std::uint32_t terms = (dx ? 2u : 1u) * (dy ? 2u : 1u);
+    // Every source pixel of a new one lies at or after its place, so in place is safe.
+    for (int y = 0; y < h; ++y) {
+        const std::uint8_t* row = from + static_cast<std::size_t>(height > 1 ? 2 * y : y) * width * bpp;
+        std::uint8_t* target = to + static_cast<std::size_t>(y) * w * bpp;
+        for (int x = 0; x < w; ++x) {
+            const std::uint8_t* p = row + static_cast<std::size_t>(width > 1 ? 2 * x : x) * bpp;
+            for (std::size_t c = 0; c < bpp; ++c) {
+                std::uint32_t sum = p[c];
+                if (dx) sum += p[c + dx];
+                if (dy) sum += p[c + dy];
+                if (dx && dy) sum += p[c + dx + dy];
+                *target++ = static_cast<std::uint8_t>((sum + terms / 2) / terms);
+            }
+        }
+    }
 }

@@ -1,15 +1,16 @@
-// Texture materials and mipmapped textures from the bitmap resources; see textures.h.
+// Texture materials and mipmapped textures from the bitmap resources: each bitmap is
+// scaled at most once, then halved level by level; see textures.h.
 #include "textures.h"
 
 #include <windows.h>
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 
 #include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
 
-#include "dib_image.h"
-#include "texture_image.h"
 #include "texture_names.h"
 
 #ifndef GL_BGR_EXT
@@ -25,23 +26,54 @@ void AddTextureMaterial(Model& model, const char* name) {
     SetName(AppendMaterial(model).textureFile, name);
 }
 
+TextureSource ScaleForTexture(const DibImage& image) {
+    TextureSource source;
+    GLint glLimit = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &glLimit);
+    const int maxSide = glLimit > 0 && glLimit < MAX_TEXTURE_SIDE ? glLimit : MAX_TEXTURE_SIDE;
+    const int width = image.Width(), height = image.Height(), bpp = image.BytesPerPixel();
+    source.width = NearestPowerOfTwo(width, maxSide);
+    source.height = NearestPowerOfTwo(height, maxSide);
+    source.bytesPerPixel = bpp;
+    if (source.width == width && source.height == height && image.Stride() == width * bpp) {
+        source.pixels = image.Pixels();  // already packed power-of-two rows: no copy
+        return source;
+    }
+    // Scaled here rather than by GLU, whose scaling drops the top row on some systems.
+    source.scaled = ScaleToPowerOfTwo(image.Pixels(), width, height, image.Stride(), bpp, maxSide);
+    source.pixels = source.scaled.pixels.data();
+    return source;
+}
+
+void UploadMipmaps(const TextureSource& source) {
+    if (!source.pixels) return;
+    const GLenum format = source.bytesPerPixel == 4 ? GL_BGRA_EXT : GL_BGR_EXT;
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    int width = source.width, height = source.height;
+    glTexImage2D(GL_TEXTURE_2D, 0, source.bytesPerPixel, width, height, 0, format, GL_UNSIGNED_BYTE,
+                 source.pixels);
+    // Level 1 goes into a buffer of its own size; every smaller level is built in place.
+    std::vector<std::uint8_t> level(static_cast<std::size_t>(width > 1 ? width / 2 : 1) *
+                                    (height > 1 ? height / 2 : 1) * source.bytesPerPixel);
+    const std::uint8_t* from = source.pixels;
+    for (int n = 1; width > 1 || height > 1; ++n) {
+        HalveImage(from, width, height, source.bytesPerPixel, level.data());
+        from = level.data();
+        width = width > 1 ? width / 2 : 1;
+        height = height > 1 ? height / 2 : 1;
+        glTexImage2D(GL_TEXTURE_2D, n, source.bytesPerPixel, width, height, 0, format, GL_UNSIGNED_BYTE,
+                     level.data());
+    }
+}
+
 void CreateTexture(int slot) {
     if (slot < 0 || slot >= MAX_TEXTURES) return;
     DibImage image;
     if (!image.LoadFromResource(TEXTURE_RESOURCE_BASE + slot)) ExitProcess(0);
-    // Scaled here rather than by GLU, whose scaling drops the top row on some systems.
-    GLint maxSide = 0;
-    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
-    const TextureImage texture = ScaleToPowerOfTwo(image.Pixels(), image.Width(), image.Height(),
-                                                   image.Stride(), image.BytesPerPixel(),
-                                                   maxSide > 0 ? maxSide : 256);
-    image.Clear();
+    const TextureSource source = ScaleForTexture(image);
     glGenTextures(1, &TextureTable[slot]);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glBindTexture(GL_TEXTURE_2D, TextureTable[slot]);
-    const GLenum format = texture.bytesPerPixel == 4 ? GL_BGRA_EXT : GL_BGR_EXT;
-    gluBuild2DMipmaps(GL_TEXTURE_2D, texture.bytesPerPixel, texture.width, texture.height, format,
-                      GL_UNSIGNED_BYTE, texture.pixels.data());
+    UploadMipmaps(source);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
 }

@@ -3,20 +3,15 @@
 #include "init_breakdown.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 
 #include <cstdio>
 
 #include "bench_util.h"
 #include "dib_image.h"
 #include "model_resource.h"
-#include "texture_image.h"
+#include "object_lists.h"
 #include "texture_names.h"
 #include "textures.h"
-
-#ifndef GL_BGR_EXT
-#define GL_BGR_EXT 0x80E0
-#endif
 
 namespace {
 double Lap(double& since) {
@@ -43,31 +38,31 @@ void PrintInitSceneBreakdown() {
     std::printf("init: context %.1f ms, model read %.1f ms (normals %.1f ms of it)\n", context, read, normals);
     total += context + read;
     for (int entry = 2; entry < TEXTURE_NAME_COUNT; ++entry) AddTextureMaterial(model, TextureNameTable[entry]);
-    GLint maxSide = 0;
-    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
     for (int slot = 0; slot < model.materialCount; ++slot) {
         if (!model.materials[slot].textureFile[0]) continue;
         Lap(t);
         DibImage image;
         image.LoadFromResource(TEXTURE_RESOURCE_BASE + slot);
         const double decode = Lap(t);
-        const TextureImage texture = ScaleToPowerOfTwo(image.Pixels(), image.Width(), image.Height(),
-                                                       image.Stride(), image.BytesPerPixel(), maxSide);
+        const TextureSource source = ScaleForTexture(image);
         const double scale = Lap(t);
         glGenTextures(1, &TextureTable[slot]);
-        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
         glBindTexture(GL_TEXTURE_2D, TextureTable[slot]);
-        gluBuild2DMipmaps(GL_TEXTURE_2D, texture.bytesPerPixel, texture.width, texture.height, GL_BGR_EXT,
-                          GL_UNSIGNED_BYTE, texture.pixels.data());
+        UploadMipmaps(source);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
         const double mipmaps = Lap(t);
         std::printf("init: texture %d %-12s %4d x %-4d to %4d x %-4d decode %5.1f ms, scale %5.1f ms, mipmaps %5.1f ms\n",
                     slot, slot < TEXTURE_NAME_COUNT ? TextureNameTable[slot] : "?", image.Width(), image.Height(),
-                    texture.width, texture.height, decode, scale, mipmaps);
+                    source.width, source.height, decode, scale, mipmaps);
         total += decode + scale + mipmaps;
     }
+    CompileObjectLists(model);
+    const double lists = Lap(t);
+    std::printf("init: display lists %.1f ms\n", lists);
+    total += lists;
     std::printf("init: steps add up to %.0f ms\n", total);
+    DeleteObjectLists();
     ReleaseTextures(model);
     ReleaseSaverContext();
     DestroyWindow(window);

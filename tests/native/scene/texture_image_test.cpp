@@ -1,9 +1,13 @@
-// Scaling bitmaps to power-of-two textures: sizes, padding, edges and averages.
+// Scaling bitmaps to power-of-two textures: sizes, padding, edges and averages, the
+// fixed-point scaler next to the exact one, and mipmap halving.
+#include "reference_scaler.h"
 #include "texture_image.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -90,4 +94,47 @@ TEST(TextureImage, RejectsWhatItCannotScale) {
     EXPECT_TRUE(ScaleToPowerOfTwo(one, 1, -1, 4, 3, 64).pixels.empty());
     EXPECT_TRUE(ScaleToPowerOfTwo(one, 1, 1, 4, 5, 64).pixels.empty());
     EXPECT_TRUE(ScaleToPowerOfTwo(one, 2, 1, 4, 3, 64).pixels.empty());  // stride too short
+}
+
+TEST(TextureImage, FixedPointScalingStaysWithinOneStepOfTheExactMean) {
+    // The shipped sizes, growing and mixed sides, a side past the cap; smooth gradients
+    // with noise, so rounding meets every fraction.
+    const int sizes[][2] = {{640, 480}, {756, 512}, {3, 7}, {10, 4}, {300, 200}, {96, 100}, {5000, 3}};
+    for (const auto& size : sizes) {
+        for (int bpp : {3, 4}) {
+            const auto source = MakeImage(size[0], size[1], bpp, [](int x, int y, int c) {
+                return static_cast<std::uint8_t>((x * 7 + y * 3 + c * 50 + ((x * 31 + y * 17) % 23) * 5) & 255);
+            });
+            const int stride = Stride(size[0], bpp);
+            const TextureImage fast = ScaleToPowerOfTwo(source.data(), size[0], size[1], stride, bpp, 2048);
+            const TextureImage exact =
+                ReferenceScaleToPowerOfTwo(source.data(), size[0], size[1], stride, bpp, 2048);
+            ASSERT_EQ(fast.width, exact.width);
+            ASSERT_EQ(fast.height, exact.height);
+            ASSERT_LE(fast.width, 2048);
+            ASSERT_EQ(fast.pixels.size(), exact.pixels.size());
+            int worst = 0;
+            for (size_t i = 0; i < fast.pixels.size(); ++i)
+                worst = std::max(worst, std::abs(fast.pixels[i] - exact.pixels[i]));
+            EXPECT_LE(worst, 1) << size[0] << "x" << size[1] << " bpp " << bpp;
+        }
+    }
+}
+
+TEST(TextureImage, HalvingAveragesQuadsOrPairsAndWorksInPlace) {
+    // 4 x 2, one channel: each 2 x 2 block becomes its rounded mean.
+    std::vector<std::uint8_t> square = {0, 10, 100, 101, 20, 31, 200, 200};
+    HalveImage(square.data(), 4, 2, 1, square.data());
+    EXPECT_EQ(square[0], 15);   // (0 + 10 + 20 + 31 + 2) / 4
+    EXPECT_EQ(square[1], 150);  // (100 + 101 + 200 + 200 + 2) / 4
+    // A column of one pixel halves its height only; a row its width only.
+    std::vector<std::uint8_t> column = {10, 20, 30, 60};  // 1 x 2, two channels
+    HalveImage(column.data(), 1, 2, 2, column.data());
+    EXPECT_EQ(column[0], 20);
+    EXPECT_EQ(column[1], 40);
+    const std::uint8_t row[] = {1, 2, 255, 254};
+    std::uint8_t halved[2] = {};
+    HalveImage(row, 4, 1, 1, halved);
+    EXPECT_EQ(halved[0], 2);  // (1 + 2 + 1) / 2
+    EXPECT_EQ(halved[1], 255);
 }

@@ -1,4 +1,5 @@
-// Screen and front-buffer pictures with the pixel statistics the scene tests use.
+// Screen and front-buffer pictures with the pixel statistics the scene tests use, and
+// texture levels read back.
 #include "picture.h"
 
 #include <windows.h>
@@ -23,6 +24,17 @@ bool Picture::InBorder(int x, int y, double margin) const {
 bool IsBlack(const Rgb& p) { return p.r == 0 && p.g == 0 && p.b == 0; }
 bool IsBlueSky(const Rgb& p) { return p.b > p.r + 20 && p.b > p.g + 10; }
 bool IsGreen(const Rgb& p) { return p.g > p.r + 10 && p.g > p.b + 10; }
+
+Texels ReadTexture(unsigned int name, int level) {
+    Texels t;
+    glBindTexture(GL_TEXTURE_2D, name);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_WIDTH, &t.width);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_HEIGHT, &t.height);
+    t.rgba.resize(static_cast<size_t>(t.width) * t.height * 4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    if (!t.rgba.empty()) glGetTexImage(GL_TEXTURE_2D, level, GL_RGBA, GL_UNSIGNED_BYTE, t.rgba.data());
+    return t;
+}
 
 Picture CaptureScreen() {
     Picture picture;

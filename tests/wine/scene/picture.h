@@ -1,5 +1,5 @@
 // Pictures of what the saver shows, for pixel checks: the screen through GDI, or the
-// current OpenGL context's last frame, as top-down RGB.
+// current OpenGL context's last frame, as top-down RGB; and texture levels read back.
 #pragma once
 
 #include <cstdint>
@@ -50,6 +50,17 @@ Picture CaptureScreen();
 // left. Read from the back buffer, which under Wine keeps the frame after the swap (its
 // front buffer reads back black). Empty when the read fails.
 Picture ReadLastFrame(int width, int height);
+
+// One mipmap level of a texture as RGBA bytes, bottom row first.
+struct Texels {
+    int width = 0;
+    int height = 0;
+    std::vector<unsigned char> rgba;
+    const unsigned char* At(int x, int y) const { return &rgba[(static_cast<size_t>(y) * width + x) * 4]; }
+};
+
+// Mipmap `level` of texture `name` (bound on return); empty when the level is missing.
+Texels ReadTexture(unsigned int name, int level = 0);
 
 // Pixels in `box` that pass `test`.
 int Count(const Picture& picture, const Box& box, const PixelTest& test);

@@ -1,6 +1,7 @@
 // Bitmap resources to OpenGL textures: what DibImage accepts, how 24- and 32-bit pixels
 // arrive in the texture, and the materials and slots the texture set-up leaves.
 #include "dib_image.h"
+#include "picture.h"
 #include "textures.h"
 
 #include <windows.h>
@@ -44,25 +45,6 @@ private:
     HGLRC context_ = nullptr;
 };
 
-struct Texels {
-    int width = 0;
-    int height = 0;
-    std::vector<unsigned char> rgba;
-    const unsigned char* At(int x, int y) const { return &rgba[(y * width + x) * 4]; }
-};
-
-// Mipmap `level` of texture `name` as RGBA bytes, bottom row first.
-Texels ReadTexture(unsigned int name, int level = 0) {
-    Texels t;
-    glBindTexture(GL_TEXTURE_2D, name);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_WIDTH, &t.width);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_HEIGHT, &t.height);
-    t.rgba.resize(static_cast<size_t>(t.width) * t.height * 4);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    if (!t.rgba.empty())
-        glGetTexImage(GL_TEXTURE_2D, level, GL_RGBA, GL_UNSIGNED_BYTE, t.rgba.data());
-    return t;
-}
 }  // namespace
 
 TEST(DibImage, LoadsTwentyFourAndThirtyTwoBitBitmapsOnly) {
