@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "bench_util.h"
+#include "gl_context.h"
 #include "init_breakdown.h"
 #include "launch_bench.h"
 #include "saver_globals.h"
@@ -50,8 +51,8 @@ double MeasureScene(double seconds) {
     const double ready = Now();
     RenderFrame();
     glFinish();
-    std::printf("scene: InitScene as one call %.0f ms, first frame %.1f ms\n", (ready - start) * 1000,
-                (Now() - ready) * 1000);
+    std::printf("scene: InitScene as one call %.0f ms, first frame %.1f ms (%d samples per pixel)\n",
+                (ready - start) * 1000, (Now() - ready) * 1000, GlContextSamples());
     const double fps = FramesPerSecond(seconds, RenderFrame);
     std::printf("scene: %.1f frames per second\n", fps);
     ShutdownScene();
