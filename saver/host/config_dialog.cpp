@@ -100,6 +100,21 @@ void OnSliderReleased(HWND dialog, HWND slider, SaverSettings& s) {
     s.WriteSettings();
 }
 
+// Centres the link under its note, one dialog unit below it, so it follows the dialog's
+// font and DPI; next after the note in the tab order.
+void PlaceLinkUnderNote(HWND dialog, HWND link) {
+    HWND note = GetDlgItem(dialog, IDC_LINK_NOTE);
+    if (!link || !note) return;
+    RECT noteRect, linkRect, gap{0, 0, 1, 1};
+    GetWindowRect(note, &noteRect);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&noteRect), 2);
+    GetWindowRect(link, &linkRect);
+    MapDialogRect(dialog, &gap);
+    const int width = linkRect.right - linkRect.left;
+    const int x = noteRect.left + (noteRect.right - noteRect.left - width) / 2;
+    SetWindowPos(link, note, x, noteRect.bottom + gap.bottom, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 }  // namespace
 
 void RegisterConfigDialogClasses() { InitCommonControlClasses(); }
@@ -117,10 +132,9 @@ void AddProductLink(HWND dialog) {
     style.pointSize = 9;
     style.weight = 400;
     style.styleFlags = kLinkUnderline;
-    style.x = 236;
-    style.y = 178;
     delete g_productLink;  // from an earlier dialog of this run; its window is gone
     g_productLink = CreateHyperLink(dialog, style);
+    PlaceLinkUnderNote(dialog, g_productLink->Window());
 }
 
 INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -73,7 +73,7 @@ HyperLink::HyperLink(HWND parent, const HyperLinkStyle& style) {
     ReleaseDC(desktop, dc);
 
     RegisterLinkClass(cursorModule_);
-    window_ = CreateWindowExA(0, kClassName, "", WS_CHILD, style.x, style.y, extent.cx,
+    window_ = CreateWindowExA(0, kClassName, "", WS_CHILD | WS_TABSTOP, style.x, style.y, extent.cx,
                               extent.cy, parent, nullptr, GetModuleHandleA(nullptr), this);
     if (!window_) {
         MessageBoxA(parent, "Error Creating HyperLink Window", "", MB_OK);
@@ -106,6 +106,7 @@ void HyperLink::Paint() {
     HGDIOBJ old = SelectObject(dc, font_);
     DrawTextA(dc, look_.caption.c_str(), static_cast<int>(look_.caption.size()), &client,
               DT_CENTER | DT_VCENTER);
+    if (GetFocus() == window_) DrawFocusRect(dc, &client);
     SelectObject(dc, old);
     EndPaint(window_, &ps);
 }
@@ -203,6 +204,20 @@ LRESULT CALLBACK HyperLinkWndProc(HWND window, UINT message, WPARAM wParam, LPAR
         return 0;
     case WM_LBUTTONUP:
         link->OnClick();
+        return 0;
+    // Reached with Tab like a button: Space or Enter follows the link.
+    case WM_GETDLGCODE:
+        return lParam && reinterpret_cast<const MSG*>(lParam)->wParam == VK_RETURN ? DLGC_WANTMESSAGE
+                                                                                   : 0;
+    case WM_KEYDOWN:
+        if (wParam == VK_SPACE || wParam == VK_RETURN) link->OnClick();
+        return 0;
+    case WM_LBUTTONDOWN:
+        SetFocus(window);
+        return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        InvalidateRect(window, nullptr, TRUE);
         return 0;
     case WM_CLOSE:
         DestroyWindow(window);

@@ -103,6 +103,31 @@ POINT GrabAndDrag(HWND dialog, int id, int dy) {
     return p;
 }
 
+RECT ClientRectOf(HWND dialog, HWND control) {
+    RECT r;
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// The product link lies inside the dialog, below its note (centred on it) and clear of
+// every other control.
+void ExpectLinkUnderItsNote(HWND dialog, HWND link) {
+    RECT client, linkRect = ClientRectOf(dialog, link), overlap;
+    GetClientRect(dialog, &client);
+    const RECT note = ClientRectOf(dialog, GetDlgItem(dialog, IDC_LINK_NOTE));
+    EXPECT_TRUE(linkRect.left >= 0 && linkRect.top >= 0 && linkRect.right <= client.right &&
+                linkRect.bottom <= client.bottom);
+    EXPECT_GE(linkRect.top, note.bottom);
+    EXPECT_LE(linkRect.top, note.bottom + (note.bottom - note.top));
+    EXPECT_NEAR((linkRect.left + linkRect.right) / 2, (note.left + note.right) / 2, 1);
+    for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        const RECT r = ClientRectOf(dialog, c);
+        if (c != link && IntersectRect(&overlap, &r, &linkRect))
+            ADD_FAILURE() << "the link overlaps control " << GetDlgCtrlID(c);
+    }
+}
+
 const char* kAllValues[] = {"Background", "Logo Size", "Interactive", "X Speed",
                             "Y Speed", "Z Speed", "Back Texture", "Icon Texture"};
 
@@ -162,8 +187,8 @@ TEST(ConfigDialog, ControlsFollowTheTemplateInTabOrder) {
         {IDC_KEYS_LEFT, "Static", SS_LEFT | WS_GROUP, stc, {146, 47, 45, 35}, "Mouse:\nKeypad 0:\nKeyPad 1:\nEsc:\n"},
         {IDC_KEYS_RIGHT, "Static", SS_LEFT | WS_GROUP, stc, {194, 47, 64, 36},
          "manipulate icon\nbackground skin\nicon skin\nquit\n"},
-        {-1, "Static", SS_LEFT | WS_GROUP, stc, {7, 95, 41, 8}, "Back texture"},
-        {-1, "Static", SS_LEFT | WS_GROUP, stc, {69, 95, 38, 8}, "Icon texture"},
+        {-1, "Static", SS_LEFT | WS_GROUP, stc, {7, 95, 50, 8}, "Back texture"},
+        {-1, "Static", SS_LEFT | WS_GROUP, stc, {68, 95, 53, 8}, "Icon texture"},
         {IDC_BACK_TEXTURE, "ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 3, {7, 104, 50, 79}, nullptr},
         {IDC_ICON_TEXTURE, "ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 3, {68, 104, 53, 83}, nullptr},
         {IDOK, "Button", BS_DEFPUSHBUTTON | WS_TABSTOP, btn, {154, 133, 50, 14}, "OK"},
@@ -227,14 +252,12 @@ TEST(ConfigDialog, ControlsFollowTheTemplateInTabOrder) {
             }
         }
 
-        // The product link sits at (236, 178), below its note.
         ASSERT_NE(link, nullptr);
-        RECT r;
-        GetWindowRect(link, &r);
-        MapWindowPoints(nullptr, d, reinterpret_cast<POINT*>(&r), 2);
-        EXPECT_EQ(r.left, 236);
-        EXPECT_EQ(r.top, 178);
         EXPECT_TRUE(IsWindowVisible(link));
+        ExpectLinkUnderItsNote(d, link);
+        // Next after its note in the tab order.
+        EXPECT_TRUE(GetWindowLongA(link, GWL_STYLE) & WS_TABSTOP);
+        EXPECT_EQ(GetNextDlgTabItem(d, GetDlgItem(d, IDCANCEL), FALSE), link);
     });
 }
 
@@ -342,11 +365,16 @@ TEST(ConfigDialog, ProductLinkIsBlueAndGreenUnderThePointer) {
     });
 }
 
-// The saver itself: "/c" opens dialog 104, and OK stores and ends the program. Takes
-// build/screenshots/config-dialog.png and config-dialog-hover.png (link under the pointer).
-TEST(ConfigDialog, SaverConfigureModeShowsTheDialog) {
-    // Without a window manager Wine draws the caption and frame only for unmanaged windows.
+// The saver's "/c" at `dpi` (LogPixels): shows dialog 104 with the link under its note,
+// takes build/screenshots/`shot`.png (and `shot`-hover.png, the link under the pointer),
+// and OK stores and ends the program.
+void ConfigureModeAt(DWORD dpi, const std::string& shot) {
     HKEY key;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_ALL_ACCESS,
+                              nullptr, &key, nullptr), ERROR_SUCCESS);
+    RegSetValueExA(key, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
+    RegCloseKey(key);
+    // Without a window manager Wine draws the caption and frame only for unmanaged windows.
     ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\Whirlmark.scr\\X11 Driver",
                               0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr), ERROR_SUCCESS);
     RegSetValueExA(key, "Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>("N"), 2);
@@ -360,7 +388,11 @@ TEST(ConfigDialog, SaverConfigureModeShowsTheDialog) {
 
     HWND link = nullptr;
     ASSERT_TRUE(dt::WaitUntil([&] { return (link = FindWindowExA(d, nullptr, "HyperLinkWnd", nullptr)); }, 5000));
-    RECT frame, linkRect;
+    RECT frame, linkRect, client;
+    GetClientRect(d, &client);
+    // The dialog grew with the DPI (284 dialog units are about 426 pixels at 96).
+    EXPECT_GT(client.right, 400 * static_cast<LONG>(dpi) / 96);
+    ExpectLinkUnderItsNote(d, link);
     GetWindowRect(d, &frame);
     GetWindowRect(link, &linkRect);
     InflateRect(&frame, 8, 8);
@@ -368,16 +400,20 @@ TEST(ConfigDialog, SaverConfigureModeShowsTheDialog) {
     frame.top = frame.top < 0 ? 0 : frame.top;
     dt::MovePointer(frame.right + 100, frame.bottom + 100);
     EXPECT_TRUE(dt::WaitUntil([&] { return dt::CountColour(linkRect, RGB(0, 0, 255)) > 20; }, 5000));
-    EXPECT_TRUE(dt::Screenshot("config-dialog", frame));
+    EXPECT_TRUE(dt::Screenshot(shot, frame));
     const POINT c = dt::Centre(link);
     dt::MovePointer(c.x, c.y);
     EXPECT_TRUE(dt::WaitUntil([&] { return dt::CountColour(linkRect, RGB(0, 204, 0)) > 20; }, 5000));
-    EXPECT_TRUE(dt::Screenshot("config-dialog-hover", frame));
+    EXPECT_TRUE(dt::Screenshot(shot + "-hover", frame));
     dt::MovePointer(frame.right + 100, frame.bottom + 100);
     Click(d, IDC_SHOW_BACKGROUND);
     Click(d, IDOK);
     EXPECT_EQ(saver.Wait(10000), 0u);
     EXPECT_EQ(StoredOr("Background", 9), 0u);
 }
+
+TEST(ConfigDialog, SaverConfigureModeShowsTheDialog) { ConfigureModeAt(96, "config-dialog"); }
+
+TEST(ConfigDialog, SaverConfigureModeAt144Dpi) { ConfigureModeAt(144, "config-dialog-144dpi"); }
 
 }  // namespace
