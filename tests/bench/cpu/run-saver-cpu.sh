@@ -31,7 +31,7 @@ for size in $sizes; do
   sleep 5  # start-up and the first frames
   pid=""  # the process whose program is this saver (other savers may be running)
   for p in /proc/[0-9]*; do
-    [ "$(tr '\0' '\n' <"$p/cmdline" 2>/dev/null | head -n1)" = "$saver" ] && pid=${p#/proc/} && break
+    [ "$( (tr '\0' '\n' <"$p/cmdline") 2>/dev/null | head -n1)" = "$saver" ] && pid=${p#/proc/} && break
   done
   [ -n "$pid" ] || { echo "$size: the saver is not running"; kill $xvfb; continue; }
   c0=$(cpu_ticks "$pid") f0=$(grep -c wglSwapBuffers "$scratch/trace" || true)
