@@ -52,17 +52,28 @@ Spans AreaSpans(int from, int to) {
     return result;
 }
 
-// One source row resampled across into out.width x bpp values with kCarryBits fraction
-// bits.
-void ScaleRow(const std::uint8_t* row, const Spans& across, int bpp, std::uint32_t* target) {
+// One source row of N-byte pixels resampled across into out.width x N values with
+// kCarryBits fraction bits.
+template <int N>
+void ScaleRow(const std::uint8_t* row, const Spans& across, std::uint32_t* target) {
+    constexpr int kShift = kWeightBits - kCarryBits;
+    const std::uint32_t* weights = across.weights.data();
     for (const Span& span : across.spans) {
-        const std::uint32_t* w = &across.weights[static_cast<std::size_t>(span.weightsAt)];
-        for (int c = 0; c < bpp; ++c) {
-            std::uint32_t sum = 0;
-            const std::uint8_t* p = row + static_cast<std::size_t>(span.first) * bpp + c;
-            for (int k = 0; k < span.count; ++k) sum += w[k] * p[k * bpp];
-            *target++ = (sum + (1u << (kWeightBits - kCarryBits - 1))) >> (kWeightBits - kCarryBits);
-        }
+        const std::uint32_t* w = weights + span.weightsAt;
+        const std::uint8_t* p = row + static_cast<std::size_t>(span.first) * N;
+        std::uint32_t sum[N] = {};
+        for (int k = 0; k < span.count; ++k, p += N)
+            for (int c = 0; c < N; ++c) sum[c] += w[k] * p[c];
+        for (int c = 0; c < N; ++c) *target++ = (sum[c] + (1u << (kShift - 1))) >> kShift;
+    }
+}
+
+void ScaleRow(const std::uint8_t* row, const Spans& across, int bpp, std::uint32_t* target) {
+    switch (bpp) {
+    case 1: ScaleRow<1>(row, across, target); break;
+    case 2: ScaleRow<2>(row, across, target); break;
+    case 3: ScaleRow<3>(row, across, target); break;
+    default: ScaleRow<4>(row, across, target); break;
     }
 }
 }  // namespace
