@@ -324,6 +324,10 @@ TEST(Settings, UnreadableValuesGetDefaultsAndOneWriteCompletesTheKey) {
     SetValue(kSettingsKey, "X Speed", REG_BINARY, eightBytes, sizeof eightBytes);
     SetDword(kSettingsKey, "Y Speed", 33);
     SetDword(kSettingsKey, "Logo Size", 2);
+    // Four bytes, but not REG_DWORD: a string "100" is not the number 0x00303031.
+    SetValue(kSettingsKey, "Z Speed", REG_SZ, "100", 4);
+    const BYTE three[4] = {3, 0, 0, 0};
+    SetValue(kSettingsKey, "Back Texture", REG_BINARY, three, sizeof three);
     SetValue(kSettingsKey, "DataRoot", REG_SZ, "C:\\Whirlmark\\", 14);
     FullScreenSaver saver;
     ASSERT_SAVER_UP(saver);

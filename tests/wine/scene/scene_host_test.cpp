@@ -1,6 +1,10 @@
 // The saver window run inside the test process with the real host and scene, so that
 // the picture can be read back from its OpenGL context: the preview draws into its
-// child window, and a click switches the lighting off and on.
+// child window, a click switches the lighting off and on, frames are paced, the plain
+// pixel format stands in when no multisampled one is offered, and a missing model is
+// traced without a message box.
+#include "gl_context.h"
+#include "model_resource.h"
 #include "picture.h"
 #include "saver_globals.h"
 #include "saver_window.h"
@@ -10,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
 
 namespace {
@@ -37,6 +42,24 @@ void RunSaver(RunMode mode, HWND parent, SaverSettings& settings, std::function<
     RunSaverWindow(parent);
     KillTimer(nullptr, timer);
     g_settings = nullptr;
+}
+
+// Frames drawn per second over ticks 2 to 12 (three seconds) of a run of `mode`.
+double FramesPerSecond(RunMode mode, HWND parent) {
+    SaverSettings settings;
+    unsigned long firstFrame = 0;
+    double start = 0.0, fps = 0.0;
+    RunSaver(mode, parent, settings, [&](int tick) {
+        if (tick == 2) {
+            firstFrame = g_scene.framesDrawn;
+            start = GetTickCount();
+        } else if (tick == 12) {
+            fps = (g_scene.framesDrawn - firstFrame) * 1000.0 / (GetTickCount() - start);
+            return false;
+        }
+        return true;
+    });
+    return fps;
 }
 
 Picture ReadSaverWindow() {
@@ -131,4 +154,60 @@ TEST(Lighting, EachClickSwitchesTheLightingOfTheTurnedLogo) {
     EXPECT_NEAR(Count(unlit, all, NotBlack), Count(lit, all, NotBlack), Count(lit, all, NotBlack) / 20);
     EXPECT_GT(Brightness(unlit), Brightness(lit) * 14 / 10);
     EXPECT_EQ(CountChanged(lit, litAgain, all), 0);
+}
+
+TEST(Pacing, FramesComeNoFasterThanTheRefreshAndThirtyInThePreview) {
+    // Xvfb has no vertical blank, so swap control does not slow these frames down.
+    DEVMODEA mode{};
+    mode.dmSize = sizeof mode;
+    const int hz = EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode) && mode.dmDisplayFrequency > 1
+                       ? static_cast<int>(mode.dmDisplayFrequency) : 60;
+    const double fullScreen = FramesPerSecond(RunMode::FullScreen, nullptr);
+    HWND host = CreatePreviewHost(160, 120);
+    ASSERT_NE(host, nullptr);
+    const double preview = FramesPerSecond(RunMode::Preview, host);
+    DestroyWindow(host);
+    std::printf("paced: %.1f frames per second full screen at %d Hz, %.1f in the preview\n", fullScreen, hz,
+                preview);
+    EXPECT_GT(fullScreen, 0.0);
+    EXPECT_LE(fullScreen, hz * 16.0 / 15.0 + 2.0);
+    EXPECT_GT(preview, 0.0);
+    EXPECT_LE(preview, 31.0);
+}
+
+TEST(PixelFormat, PlainFormatStandsInWhenNoMultisampledOneIsOffered) {
+    // No driver offers 64 samples per pixel: the saver falls back and still draws.
+    const int asked = g_multisampleSamples;
+    g_multisampleSamples = 64;
+    SaverSettings settings;
+    int samples = -1;
+    Picture picture;
+    RunSaver(RunMode::FullScreen, nullptr, settings, [&](int tick) {
+        if (tick < 3) return true;
+        samples = GlContextSamples();
+        picture = ReadSaverWindow();
+        return false;
+    });
+    g_multisampleSamples = asked;
+    EXPECT_EQ(samples, 0);
+    ASSERT_FALSE(picture.Empty());
+    EXPECT_GT(CountInBorder(picture, 0.1, IsBlueSky), 1000);
+    EXPECT_GT(Count(picture, picture.Centre(0.4), IsGreen), 300);
+
+    // What the default asks for, where this OpenGL offers it.
+    RunSaver(RunMode::FullScreen, nullptr, settings, [&](int tick) {
+        if (tick < 2) return true;
+        samples = GlContextSamples();
+        return false;
+    });
+    std::printf("default pixel format: %d samples per pixel\n", samples);
+    EXPECT_TRUE(samples == 0 || samples == asked);
+}
+
+TEST(Model, MissingResourceIsTracedWithoutAMessageBox) {
+    // A message box would wait here for an answer (and, full screen, close the saver).
+    Model model;
+    EXPECT_FALSE(ImportModel(model, 999, GetModuleHandleA(nullptr)));
+    EXPECT_EQ(model.objectCount, 0);
+    EXPECT_EQ(FindWindowA("#32770", nullptr), nullptr);
 }
