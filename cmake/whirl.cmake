@@ -16,18 +16,44 @@ function(whirl_core_library name)
   target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 endfunction()
 
-# A Windows GUI program with the product's version resource.
-#   whirl_program(<name> DESCRIPTION <text> [SUFFIX .scr] SOURCES ... LIBS ...)
+# A Windows GUI program with the product's version resource and, when asked, an
+# application manifest (cmake/app.manifest.in):
+#   whirl_program(<name> DESCRIPTION <text> [SUFFIX .scr]
+#                 [MANIFEST asInvoker|requireAdministrator system|PerMonitorV2]
+#                 SOURCES ... LIBS ...)
+# The manifest's first word is the execution level Vista and later give the program,
+# the second its DPI awareness: system-wide, or per monitor.
 function(whirl_program name)
-  cmake_parse_arguments(P "" "DESCRIPTION;SUFFIX" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(P "" "DESCRIPTION;SUFFIX" "MANIFEST;SOURCES;LIBS" ${ARGN})
   set(WHIRL_NAME ${name})
   set(WHIRL_FILE ${name}${P_SUFFIX})
   if(NOT P_SUFFIX)
     set(WHIRL_FILE ${name}.exe)
   endif()
   set(WHIRL_DESCRIPTION "${P_DESCRIPTION}")
+  set(WHIRL_MANIFEST_RC "")
+  if(P_MANIFEST)
+    list(GET P_MANIFEST 0 WHIRL_EXECUTION_LEVEL)
+    list(GET P_MANIFEST 1 dpi)
+    if(dpi STREQUAL "PerMonitorV2")
+      set(WHIRL_DPI_AWARE true/pm)
+      set(WHIRL_DPI_AWARENESS "\n      <dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">PerMonitorV2</dpiAwareness>")
+    elseif(dpi STREQUAL "system")
+      set(WHIRL_DPI_AWARE true)
+      set(WHIRL_DPI_AWARENESS "")
+    else()
+      message(FATAL_ERROR "whirl_program(${name}): DPI awareness '${dpi}' is neither system nor PerMonitorV2")
+    endif()
+    set(manifest ${CMAKE_CURRENT_BINARY_DIR}/${WHIRL_FILE}.manifest)
+    configure_file(${WHIRL_TEMPLATES}/app.manifest.in ${manifest} @ONLY)
+    set(WHIRL_MANIFEST_RC "// The application manifest.\n1 24 \"${manifest}\"")
+  endif()
   configure_file(${WHIRL_TEMPLATES}/version.rc.in ${CMAKE_CURRENT_BINARY_DIR}/${name}_version.rc @ONLY)
   add_executable(${name} WIN32 ${P_SOURCES} ${CMAKE_CURRENT_BINARY_DIR}/${name}_version.rc)
+  if(P_MANIFEST)
+    set_property(SOURCE ${CMAKE_CURRENT_BINARY_DIR}/${name}_version.rc APPEND PROPERTY
+                 OBJECT_DEPENDS ${manifest})
+  endif()
   if(P_SUFFIX)
     set_target_properties(${name} PROPERTIES SUFFIX ${P_SUFFIX})
   endif()

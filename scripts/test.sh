@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The whole test suite: builds the three trees, runs the native unit tests, the Windows
-# tests under Wine (a fresh template prefix for this run) and the i686 smoke stage.
+# tests under Wine (a fresh template prefix for this run), the checks on the shipped
+# i686 programs (imports, manifests) and the i686 smoke stage.
 set -u
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/build.sh" || { echo "0 passed, 1 failed"; exit 1; }
@@ -24,6 +25,7 @@ run_ctest() {  # run_ctest <tree>
 }
 run_ctest native
 run_ctest win64
+run_ctest win32
 if [ -x "$top/tests/i686/run-smoke.sh" ]; then
   echo "tests: i686 smoke"
   "$top/tests/i686/run-smoke.sh" 2>&1 | tee "$top/build/win32/smoke.log"

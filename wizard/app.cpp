@@ -7,7 +7,19 @@
 
 namespace {
 CWinApp* g_app = nullptr;
+
+// InitCommonControlsEx arrived with comctl32 4.70 and is looked up; the classic call,
+// which every version has, registers the classes where it is missing or fails.
+void InitCommonControlClasses() {
+    using InitEx = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    HMODULE comctl = ::GetModuleHandleA("comctl32.dll");
+    InitEx initEx = comctl ? reinterpret_cast<InitEx>(reinterpret_cast<void*>(
+                                 ::GetProcAddress(comctl, "InitCommonControlsEx")))
+                           : nullptr;
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
+    if (!initEx || !initEx(&icc)) ::InitCommonControls();
 }
+}  // namespace
 
 BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
 END_MESSAGE_MAP()
@@ -69,8 +81,7 @@ int CWinApp::WinMainBody(HINSTANCE instance) {
         m_strAppName = name;
         m_pszAppName = m_strAppName;
     }
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
-    ::InitCommonControlsEx(&icc);
+    InitCommonControlClasses();
     if (!InitInstance()) return ExitInstance();
     return Run();
 }

@@ -22,11 +22,18 @@ namespace {
 
 HyperLink* g_productLink = nullptr;
 
+// InitCommonControlsEx arrived with comctl32 4.70 and is looked up; the classic call,
+// which every version has, registers the trackbar class where it is missing or fails.
 void InitCommonControlClasses() {
+    using InitEx = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    HMODULE comctl = GetModuleHandleA("comctl32.dll");
+    InitEx initEx = comctl ? reinterpret_cast<InitEx>(reinterpret_cast<void*>(
+                                 GetProcAddress(comctl, "InitCommonControlsEx")))
+                           : nullptr;
     INITCOMMONCONTROLSEX init{};
     init.dwSize = sizeof init;
     init.dwICC = 0xFF;
-    InitCommonControlsEx(&init);
+    if (!initEx || !initEx(&init)) InitCommonControls();
 }
 
 void ShowNumber(HWND dialog, int control, int value) {
