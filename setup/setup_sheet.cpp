@@ -2,6 +2,7 @@
 #include "setup_sheet.h"
 
 #include "resource.h"
+#include "system_folder.h"
 
 IMPLEMENT_DYNAMIC(CSetupSheet, CWizardSheet)
 
@@ -16,10 +17,7 @@ CSetupSheet::CSetupSheet(const char* caption, CWnd* parent, UINT selectPage)
     AddPage(&m_pageComplete);
 
     m_strDefaultFolderName = "Whirlmark";
-    char systemDir[MAX_PATH] = "";
-    UINT n = ::GetSystemDirectoryA(systemDir, sizeof systemDir);
-    if (n >= sizeof systemDir) systemDir[0] = '\0';
-    m_strSystemDir = WithTrailingBackslash(systemDir);
+    m_strSystemDir = SaverSystemFolder();  // SysWOW64 under WOW64
     m_strInstallDir = "C:\\Program Files\\Whirlmark\\";
     m_strProgramFolder = "Whirlmark";
     m_bDefaultSaver = 1;

@@ -3,6 +3,7 @@
 
 #include "install_layout.h"
 #include "resource.h"
+#include "system_folder.h"
 
 #include <cstring>
 
@@ -13,10 +14,7 @@ CSetupSheet::CSetupSheet(const char* caption, CWnd* parent, UINT selectPage)
     AddPage(&m_pageStartCopy);
     AddPage(&m_pageComplete);
 
-    char systemDir[MAX_PATH] = "";
-    UINT n = ::GetSystemDirectoryA(systemDir, sizeof systemDir);
-    if (n >= sizeof systemDir) systemDir[0] = '\0';
-    m_strSystemDir = WithTrailingBackslash(systemDir);
+    m_strSystemDir = SaverSystemFolder();  // SysWOW64 under WOW64
     ReadInstallLocation();
 }
 

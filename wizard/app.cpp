@@ -1,24 +1,12 @@
 // CWinApp and the program-wide helpers: see app.h.
 #include "app.h"
 
-#include <commctrl.h>
-
 #include <vector>
+
+#include "common_controls.h"
 
 namespace {
 CWinApp* g_app = nullptr;
-
-// InitCommonControlsEx arrived with comctl32 4.70 and is looked up; the classic call,
-// which every version has, registers the classes where it is missing or fails.
-void InitCommonControlClasses() {
-    using InitEx = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    HMODULE comctl = ::GetModuleHandleA("comctl32.dll");
-    InitEx initEx = comctl ? reinterpret_cast<InitEx>(reinterpret_cast<void*>(
-                                 ::GetProcAddress(comctl, "InitCommonControlsEx")))
-                           : nullptr;
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
-    if (!initEx || !initEx(&icc)) ::InitCommonControls();
-}
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
@@ -81,7 +69,11 @@ int CWinApp::WinMainBody(HINSTANCE instance) {
         m_strAppName = name;
         m_pszAppName = m_strAppName;
     }
-    InitCommonControlClasses();
+    if (!GetCommonControls()) {
+        ::MessageBoxA(nullptr, "The common controls (comctl32.dll) cannot be loaded.",
+                      m_pszAppName, MB_OK | MB_ICONSTOP);
+        return 0;
+    }
     if (!InitInstance()) return ExitInstance();
     return Run();
 }

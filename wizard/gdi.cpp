@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "app.h"
+#include "common_controls.h"
 #include "window.h"
 
 void CGdiObject::Attach(HGDIOBJ object) {
@@ -35,8 +36,10 @@ BOOL CFont::CreateFont(int height, int width, int escapement, int orientation, i
 }
 
 BOOL CBitmap::LoadMappedBitmap(UINT id, UINT flags, LPCOLORMAP colorMap, int mapSize) {
-    Attach(::CreateMappedBitmap(AfxGetResourceHandle(), static_cast<INT_PTR>(id), flags,
-                                colorMap, mapSize));
+    const CommonControls* comctl = GetCommonControls();
+    if (!comctl) return FALSE;
+    Attach(comctl->CreateMappedBitmap(AfxGetResourceHandle(), static_cast<INT_PTR>(id), flags,
+                                      colorMap, mapSize));
     return m_hObject != nullptr;
 }
 
@@ -66,6 +69,21 @@ BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int xSource, 
     if (!m_hDC) return FALSE;
     return ::BitBlt(m_hDC, x, y, width, height, source ? source->m_hDC : nullptr, xSource,
                     ySource, rop);
+}
+
+BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* source, int xSource,
+                     int ySource, int sourceWidth, int sourceHeight, DWORD rop) {
+    if (!m_hDC) return FALSE;
+    // The 9x family has no halftone stretching.
+    if (::SetStretchBltMode(m_hDC, HALFTONE)) ::SetBrushOrgEx(m_hDC, 0, 0, nullptr);
+    else ::SetStretchBltMode(m_hDC, COLORONCOLOR);
+    return ::StretchBlt(m_hDC, x, y, width, height, source ? source->m_hDC : nullptr, xSource,
+                        ySource, sourceWidth, sourceHeight, rop);
+}
+
+int CDC::GetDpi() const {
+    int dpi = m_hDC ? ::GetDeviceCaps(m_hDC, LOGPIXELSY) : 0;
+    return dpi > 0 ? dpi : 96;
 }
 
 CPaintDC::CPaintDC(CWnd* wnd) : m_hWnd(wnd ? wnd->m_hWnd : nullptr) {

@@ -57,6 +57,12 @@ public:
     HGDIOBJ SelectObject(HGDIOBJ object);
     BOOL BitBlt(int x, int y, int width, int height, CDC* source, int xSource, int ySource,
                 DWORD rop);
+    // Copies a source rectangle onto a destination rectangle of another size, smoothly
+    // where the system can (halftone on the NT family).
+    BOOL StretchBlt(int x, int y, int width, int height, CDC* source, int xSource,
+                    int ySource, int sourceWidth, int sourceHeight, DWORD rop);
+    // Pixels per logical inch, vertically (96 at 100%, 144 at 150%).
+    int GetDpi() const;
 
     HDC m_hDC = nullptr;
 };

@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "app.h"
+#include "common_controls.h"
 
 namespace {
 const char kSheetProp[] = "WizardSheetObject";
@@ -168,8 +169,9 @@ BOOL CPropertySheet::Create(CWnd* parent, DWORD style, DWORD exStyle) {
     m_psh.ppsp = pages.data();
     m_psh.pfnCallback = &CPropertySheet::SheetCallback;
 
+    const CommonControls* comctl = GetCommonControls();
     g_creatingSheet = this;
-    HWND hwnd = reinterpret_cast<HWND>(::PropertySheetA(&m_psh));
+    HWND hwnd = comctl ? reinterpret_cast<HWND>(comctl->PropertySheetA(&m_psh)) : nullptr;
     g_creatingSheet = nullptr;
     m_psh.ppsp = nullptr;
     if (!hwnd) {

@@ -23,6 +23,12 @@ void CWizardPage::DrawSideBitmap() {
     CBitmap picture;
     if (!picture.LoadMappedBitmap(sheet->GetSideBitmapId())) return;
     HGDIOBJ previous = memory.SelectObject(&picture);
-    dc.BitBlt(0, 0, 200, 340, &memory, 0, 0, SRCCOPY);
+    // The 200 x 340 picture is drawn for 96 DPI and grows with the page at other DPIs.
+    const int dpi = dc.GetDpi();
+    if (dpi == 96)
+        dc.BitBlt(0, 0, 200, 340, &memory, 0, 0, SRCCOPY);
+    else
+        dc.StretchBlt(0, 0, MulDiv(200, dpi, 96), MulDiv(340, dpi, 96), &memory, 0, 0, 200, 340,
+                      SRCCOPY);
     memory.SelectObject(previous);
 }

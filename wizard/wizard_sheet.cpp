@@ -10,7 +10,12 @@ END_MESSAGE_MAP()
 
 CWizardSheet::CWizardSheet(const char* caption, CWnd* parent, UINT selectPage, UINT sideBitmapId)
     : CPropertySheet(caption, parent, selectPage), m_nSideBitmapId(sideBitmapId) {
-    m_fontTitle.CreateFont(-13, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+    // 13 pixels at 96 DPI, and as much larger as the body text at other DPIs.
+    HDC screen = ::GetDC(nullptr);
+    int dpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 0;
+    if (screen) ::ReleaseDC(nullptr, screen);
+    if (dpi <= 0) dpi = 96;
+    m_fontTitle.CreateFont(-MulDiv(13, dpi, 96), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                            OUT_CHARACTER_PRECIS, CLIP_CHARACTER_PRECIS, DEFAULT_QUALITY,
                            DEFAULT_PITCH | FF_DONTCARE, "MS Shell Dlg");
 }
