@@ -11,7 +11,7 @@
 # (prefix, logs) for inspection; the screenshots stay in build/win32/i686-smoke/shots.
 set -u
 top=$(cd "$(dirname "$0")/../.." && pwd)
-tests=${WHIRL_SMOKE_TESTS:-saver-fullscreen saver-config saver-preview saver-password saver-change-password setup uninstall}
+tests=${WHIRL_SMOKE_TESTS:-saver-fullscreen saver-config saver-preview saver-password saver-change-password setup uninstall planted-dlls setup-win98 saver-fullscreen-win98 saver-password-win98}
 screen=${WHIRL_SMOKE_SCREEN:-640x480x24}
 limit=${WHIRL_SMOKE_TIMEOUT:-300}
 medium=${WHIRL_SMOKE_MEDIUM:-$top/build/win32/medium}
@@ -44,7 +44,8 @@ elif [ "$rc" != 0 ]; then
 fi
 say "32-bit Wine ready after $(seconds "$stage_start") s"
 
-if [ ! -x "$bin/smoke-driver.exe" ] || [ ! -f "$bin/PASSWORD.CPL" ] || [ ! -f "$bin/mpr_double.dll" ]; then
+if [ ! -x "$bin/smoke-driver.exe" ] || [ ! -f "$bin/PASSWORD.CPL" ] || [ ! -f "$bin/mpr_double.dll" ] ||
+   [ ! -f "$bin/planted_dll.dll" ]; then
   say "the smoke driver is not built: run scripts/build.sh (build/win32)"
   summary 0 1 0
   exit 1

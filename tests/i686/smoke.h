@@ -78,7 +78,11 @@ Verdict SaverPreview(const Medium& medium);
 // `doubles` is the folder of the test doubles, ending in "\\".
 Verdict SaverPassword(const Medium& medium, const std::string& doubles);
 Verdict SaverChangePassword(const Medium& medium, const std::string& doubles);
-Verdict SetupWizard(const Medium& medium);
+// `family95`: Wine reports Windows 98, so the shortcuts go to the user's Programs folder.
+Verdict SetupWizard(const Medium& medium, bool family95);
 Verdict UninstallWizard(const Medium& medium);
+// DLLs planted beside Setup.exe and Uninstall.exe (planted_dll.dll from `doubles`) are
+// not loaded, with Wine told to prefer native copies of them.
+Verdict PlantedDlls(const Medium& medium, const std::string& doubles);
 
 }  // namespace smoke

@@ -273,17 +273,26 @@ int main(int argc, char** argv) {
     g_start = GetTickCount();
     Medium medium{argv[2]};
     if (!medium.dir.empty() && medium.dir.back() != '\\') medium.dir += '\\';
-    const std::string test = argv[1];
     std::string doubles = argc > 3 ? argv[3] : "";
     if (!doubles.empty() && doubles.back() != '\\') doubles += '\\';
+    // "<test>-win98": the same test with Wine reporting Windows 98 (the 95 family) to
+    // the programs it starts.
+    std::string test = argv[1];
+    const bool win98 = test.size() > 6 && test.compare(test.size() - 6, 6, "-win98") == 0;
+    if (win98) {
+        test.resize(test.size() - 6);
+        SetString("Software\\Wine", "Version", "win98");
+    }
     Verdict verdict;
     if (test == "saver-fullscreen") verdict = SaverFullScreen(medium);
     else if (test == "saver-config") verdict = SaverConfig(medium);
     else if (test == "saver-preview") verdict = SaverPreview(medium);
     else if (test == "saver-password") verdict = SaverPassword(medium, doubles);
     else if (test == "saver-change-password") verdict = SaverChangePassword(medium, doubles);
-    else if (test == "setup") verdict = SetupWizard(medium);
+    else if (test == "setup") verdict = SetupWizard(medium, win98);
     else if (test == "uninstall") verdict = UninstallWizard(medium);
+    else if (test == "planted-dlls") verdict = PlantedDlls(medium, doubles);
     else verdict = Fail("unknown test");
+    if (win98) SetString("Software\\Wine", "Version", nullptr);
     return verdict;
 }

@@ -1,6 +1,8 @@
 // Smoke tests of the shipped Setup.exe and Uninstall.exe: the whole install wizard with
 // its defaults, then the installed uninstaller, checking what lands on (and leaves) the
-// machine: files, registry values, shortcuts and the system.ini entry.
+// machine: files, registry values, shortcuts and the system.ini entry. The prefix is
+// WOW64, as 64-bit Windows is for these 32-bit programs: the saver must be recorded
+// where a 64-bit process finds it. Also: DLLs planted beside both wizards stay unloaded.
 #include "smoke.h"
 #include "wine_test.h"
 
@@ -106,6 +108,29 @@ std::string SystemDir() {
     return s;
 }
 
+// Where a 32-bit program's system32 really is: SysWOW64 under WOW64.
+std::string SaverDir() {
+    using Wow64Dir = UINT(WINAPI*)(LPSTR, UINT);
+    auto get = reinterpret_cast<Wow64Dir>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetSystemWow64DirectoryA")));
+    BOOL wow64 = FALSE;
+    char dir[MAX_PATH] = "";
+    if (get && IsWow64Process(GetCurrentProcess(), &wow64) && wow64 && get(dir, MAX_PATH)) {
+        std::string s = dir;
+        if (s.back() != '\\') s += '\\';
+        return s;
+    }
+    return SystemDir();
+}
+
+// Whether a 64-bit process finds the file `path` names (as the system does when it
+// reads the recorded screen saver); true where there is no 64-bit side.
+bool Found64(const std::string& path) {
+    if (!FileExists("C:\\windows\\sysnative\\cmd.exe")) return true;
+    wt::Process cmd = wt::Launch("C:\\windows\\sysnative\\cmd.exe /c if exist " + path + " (exit 0) else (exit 3)");
+    return cmd.Valid() && cmd.Wait(60000) == 0;
+}
+
 std::string ScreenSaverEntry() {
     char value[MAX_PATH] = "";
     GetPrivateProfileStringA("boot", "SCRNSAVE.EXE", "", value, MAX_PATH, "system.ini");
@@ -147,7 +172,7 @@ bool KeyExists(const char* key) {
 
 }  // namespace
 
-Verdict SetupWizard(const Medium& medium) {
+Verdict SetupWizard(const Medium& medium, bool family95) {
     std::string setup = medium.Path("Setup.exe");
     if (!FileExists(setup)) return Skip("Setup.exe is not on the medium yet");
     // Until the install actions exist the wizard can still be walked through.
@@ -191,7 +216,7 @@ Verdict SetupWizard(const Medium& medium) {
 
     // What landed on the machine.
     bool ok = true;
-    std::string scr = SystemDir() + "Whirlmark.scr";
+    std::string scr = SaverDir() + "Whirlmark.scr";
     ok = Expect(SameFile(scr, medium.Path("Whirlmark.scr")), "%s is not a copy of the medium's", scr.c_str()) && ok;
     for (const char* file : {"Uninstall.exe", "license.txt", "readme.txt"})
         ok = Expect(SameFile(std::string(kInstallDir) + file, medium.Path(file)),
@@ -202,6 +227,11 @@ Verdict SetupWizard(const Medium& medium) {
     if (!wt::ReadString(HKEY_CURRENT_USER, kSettingsKey, "ProgramFolder", programFolder) ||
         programFolder.size() < 2 || programFolder.back() != '\\')
         return Fail("ProgramFolder is \"%s\"", programFolder.c_str());
+    // The 95 family keeps the shortcuts in the user's Programs folder, NT in the shared one.
+    char programs[MAX_PATH] = "";
+    SHGetSpecialFolderPathA(nullptr, programs, family95 ? CSIDL_PROGRAMS : CSIDL_COMMON_PROGRAMS, FALSE);
+    ok = Expect(programFolder == std::string(programs) + "\\Whirlmark\\", "ProgramFolder is \"%s\", expected below %s",
+                programFolder.c_str(), programs) && ok;
     CoInitialize(nullptr);
     ok = CheckShortcut(programFolder + "Uninstall.lnk", std::string(kInstallDir) + "Uninstall.exe", "uninstall") && ok;
     ok = CheckShortcut(programFolder + "Readme.lnk", std::string(kInstallDir) + "readme.txt", "Readme") && ok;
@@ -211,7 +241,8 @@ Verdict SetupWizard(const Medium& medium) {
     GetShortPathNameA(scr.c_str(), shortPath, MAX_PATH);
     ok = Expect(lstrcmpiA(ScreenSaverEntry().c_str(), shortPath) == 0, "system.ini SCRNSAVE.EXE is \"%s\", expected \"%s\"",
                 ScreenSaverEntry().c_str(), shortPath) && ok;
-    if (ok) Note("files, registry values, shortcuts and system.ini entry in place");
+    ok = Expect(Found64(ScreenSaverEntry()), "a 64-bit process does not find %s", ScreenSaverEntry().c_str()) && ok;
+    if (ok) Note("files, registry values, shortcuts and system.ini entry (%s) in place", ScreenSaverEntry().c_str());
     return ok ? kPass : kFail;
 }
 
@@ -238,7 +269,7 @@ Verdict UninstallWizard(const Medium& medium) {
     if (!ExitsWithZero(process)) return kFail;
 
     bool ok = true;
-    std::vector<std::string> gone = {SystemDir() + "Whirlmark.scr", dataRoot + "license.txt",
+    std::vector<std::string> gone = {SaverDir() + "Whirlmark.scr", dataRoot + "license.txt",
                                      dataRoot + "readme.txt", programFolder + "Uninstall.lnk",
                                      programFolder + "Readme.lnk", programFolder + "License.lnk",
                                      programFolder.substr(0, programFolder.size() - 1)};
@@ -249,6 +280,42 @@ Verdict UninstallWizard(const Medium& medium) {
     ok = Expect(ScreenSaverEntry().empty(), "system.ini still names \"%s\"", ScreenSaverEntry().c_str()) && ok;
     Note("Uninstall.exe %s (a running program's file)",
          FileExists(uninstall) ? "stays, with its folder," : "was removed too");
+    return ok ? kPass : kFail;
+}
+
+Verdict PlantedDlls(const Medium& medium, const std::string& doubles) {
+    const std::string folder = "C:\\plant\\";
+    const char* const planted[] = {"comctl32.dll", "uxtheme.dll", "dwmapi.dll"};
+    CreateDirectoryA(folder.c_str(), nullptr);
+    for (const char* file : {"Setup.exe", "Uninstall.exe", "license.txt", "readme.txt", "Whirlmark.scr"})
+        if (!CopyFileA(medium.Path(file).c_str(), (folder + file).c_str(), FALSE)) return Fail("cannot copy %s", file);
+    for (const char* name : planted)
+        if (!CopyFileA((doubles + "planted_dll.dll").c_str(), (folder + name).c_str(), FALSE))
+            return Fail("cannot plant %s", name);
+    // Native copies first, as Windows' search does for DLLs that are not Known DLLs.
+    for (const char* name : {"comctl32", "uxtheme", "dwmapi"}) SetString("Software\\Wine\\DllOverrides", name, "native,builtin");
+    bool ok = true;
+    for (const char* program : {"Setup.exe", "Uninstall.exe"}) {
+        wt::Process process = wt::Launch("\"" + folder + program + "\"", folder);
+        // Uninstall finds no installation here: its warnings come before the wizard.
+        HWND sheet = nullptr;
+        for (DWORD start = GetTickCount(); process.Valid() && !sheet && GetTickCount() - start < kStartMs;) {
+            sheet = wt::WaitForWindow("#32770", "Whirlmark Setup", process.Id(), 500);
+            HWND box = sheet ? nullptr : MessageBoxOf(process.Id(), nullptr);
+            if (box && TextOf(box) != "Whirlmark Setup") PostMessageA(box, WM_COMMAND, IDOK, 0);
+        }
+        ok = Expect(sheet != nullptr, "%s opened no wizard with DLLs planted beside it", program) && ok;
+        if (sheet) PostMessageA(sheet, WM_COMMAND, IDCANCEL, 0);
+        for (DWORD start = GetTickCount(); sheet && GetTickCount() - start < kExitMs; wt::PumpFor(200)) {
+            if (HWND box = MessageBoxOf(process.Id(), sheet)) PostMessageA(box, WM_COMMAND, IDOK, 0);
+            if (process.Wait(0) != STILL_ACTIVE) break;
+            if (IsWindow(sheet)) PostMessageA(sheet, WM_COMMAND, IDCANCEL, 0);
+        }
+        for (const char* name : planted)
+            ok = Expect(!FileExists(folder + name + ".loaded"), "%s loaded the planted %s", program, name) && ok;
+    }
+    for (const char* name : {"comctl32", "uxtheme", "dwmapi"}) SetString("Software\\Wine\\DllOverrides", name, nullptr);
+    if (ok) Note("both wizards opened and loaded none of the planted DLLs");
     return ok ? kPass : kFail;
 }
 
