@@ -3,6 +3,8 @@
 
 #include <shlobj.h>
 
+#include "destination_checks.h"
+#include "foreign_items.h"
 #include "page_rules.h"
 #include "resource.h"
 #include "setup_sheet.h"
@@ -14,9 +16,6 @@ BEGIN_MESSAGE_MAP(CDestinationPage, CWizardPage)
 END_MESSAGE_MAP()
 
 namespace {
-typedef BOOL(WINAPI* GetDiskFreeSpaceExAProc)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER,
-                                              PULARGE_INTEGER);
-
 bool IsFolder(const char* path) {
     DWORD attributes = ::GetFileAttributesA(path);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -56,7 +55,34 @@ LRESULT CDestinationPage::OnWizardBack() {
     return CWizardPage::OnWizardBack();
 }
 
-LRESULT CDestinationPage::OnWizardNext() { return CWizardPage::OnWizardNext(); }
+LRESULT CDestinationPage::OnWizardNext() {
+    // Next comes before the page is left, so the folder is still the edit's text.
+    CSetupSheet* sheet = GetSetupSheet(this);
+    const std::string folder = WithTrailingBackslash(m_editFolder.GetWindowText()).c_str();
+    const std::string problem = setup::DestinationPathProblem(folder);
+    if (!problem.empty()) {
+        AfxMessageBox(problem.c_str(), MB_OK);
+        return -1;
+    }
+    const std::string drive =
+        setup::ShortOfSpace(AfxGetModuleFolder().c_str(), sheet->GetSystemDir().c_str(), folder);
+    if (!drive.empty()) {
+        ShowSpaceWarning(drive.c_str());
+        return -1;
+    }
+    const std::string foreign =
+        setup::ForeignInDestination(AfxGetModuleFolder().c_str(), sheet->GetSystemDir().c_str(), folder);
+    if (!foreign.empty()) {
+        AfxMessageBox(setup::ForeignItemMessage(foreign).c_str(), MB_OK);
+        return -1;
+    }
+    return CWizardPage::OnWizardNext();
+}
+
+void CDestinationPage::ShowSpaceWarning(const CString& drive) {
+    m_staticWarning.SetWindowText("Warning: insufficient disk space on drive " + drive);
+    m_staticWarning.ShowWindow(SW_SHOWNORMAL);
+}
 
 void CDestinationPage::OnBrowse() {
     CSetupSheet* sheet = GetSetupSheet(this);
@@ -113,14 +139,11 @@ int CALLBACK CDestinationPage::BrowseCallbackProc(HWND hwnd, UINT message, LPARA
 
 void CDestinationPage::CheckDiskSpace() {
     CSetupSheet* sheet = GetSetupSheet(this);
-    CString systemRoot = DriveRoot(sheet->GetSystemDir());
-    CString installRoot = DriveRoot(sheet->GetInstallDir());
-    uint64_t systemFree = GetDriveFreeSpace(systemRoot);
-    uint64_t installFree = GetDriveFreeSpace(installRoot);
-    CString drive = SpaceWarningDrive(systemRoot, systemFree, installRoot, installFree);
+    CString drive = setup::ShortOfSpace(AfxGetModuleFolder().c_str(), sheet->GetSystemDir().c_str(),
+                                        sheet->GetInstallDir().c_str())
+                        .c_str();
     if (!drive.IsEmpty()) {
-        m_staticWarning.SetWindowText("Warning: insufficient disk space on drive " + drive);
-        m_staticWarning.ShowWindow(SW_SHOWNORMAL);
+        ShowSpaceWarning(drive);
         sheet->EnableNext(FALSE);
     } else {
         m_staticWarning.ShowWindow(SW_HIDE);
@@ -129,16 +152,5 @@ void CDestinationPage::CheckDiskSpace() {
 }
 
 uint64_t CDestinationPage::GetDriveFreeSpace(const CString& root) {
-    HMODULE kernel = ::GetModuleHandleA("kernel32.dll");
-    FARPROC proc = kernel ? ::GetProcAddress(kernel, "GetDiskFreeSpaceExA") : nullptr;
-    if (proc) {
-        auto getFree = reinterpret_cast<GetDiskFreeSpaceExAProc>(reinterpret_cast<void (*)()>(proc));
-        ULARGE_INTEGER available, total, totalFree;
-        if (!getFree(root, &available, &total, &totalFree)) return 0;
-        return available.QuadPart;
-    }
-    DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, clusters = 0;
-    if (!::GetDiskFreeSpaceA(root, &sectorsPerCluster, &bytesPerSector, &freeClusters, &clusters))
-        return 0;
-    return static_cast<uint64_t>(freeClusters) * sectorsPerCluster * bytesPerSector;
+    return setup::DriveFreeSpace(root.c_str());
 }

@@ -16,11 +16,15 @@ public:
     BOOL OnKillActive() override;
     // Enables Next again, so the previous page never inherits a disabled one.
     LRESULT OnWizardBack() override;
+    // Keeps the user on the page, with a message, when the typed folder is not a full
+    // path, its drives are short of space or an item in the way is someone else's.
     LRESULT OnWizardNext() override;
 
     // Shows the warning and disables Next when a drive is short of space; otherwise
     // hides the warning and enables Next.
     void CheckDiskSpace();
+    // Shows the space warning naming `drive`.
+    void ShowSpaceWarning(const CString& drive);
     // Free bytes available to the user on the drive of `root`; 0 when the query fails.
     static uint64_t GetDriveFreeSpace(const CString& root);
 

@@ -1,11 +1,21 @@
-// The installation that Next on the start-copy page runs.
+// The installation, as Next on the start-copy page and an unattended run start it.
 #pragma once
+
+#include "install_steps.h"
 
 class CSetupSheet;
 class CProgressCtrl;
 
+// Installs with `choices`, the source files taken from the folder that holds Setup.exe,
+// each step logged in `log`: reads the record an earlier install left, measures the
+// medium for Add/Remove Programs and carries out the plan. Returns the exit code.
+int InstallWith(const setup::InstallChoices& choices, setup::InstallFeedback& feedback, product::StepLog& log);
+
 // Installs the product into the places the sheet names (GetSystemDir, GetInstallDir,
-// GetProgramFolder, GetDefaultSaver), taking the source files from the folder that
-// holds Setup.exe (AfxGetModuleFolder), and moves `progress` as it goes. Reports its
-// own failures with message boxes and always runs to the end.
-void RunInstall(CSetupSheet& sheet, CProgressCtrl& progress);
+// GetProgramFolder, GetDefaultSaver), moving `progress` as it goes and reporting copy
+// and registry failures with message boxes. The failures, for the completion page, are
+// in `log`; returns the exit code.
+int RunInstall(CSetupSheet& sheet, CProgressCtrl& progress, product::StepLog& log);
+
+// The product's version as its version resource gives it ("1.0.0.1").
+std::string OwnVersion();

@@ -1,6 +1,7 @@
 // Builds Setup's install plan from the wizard's choices; see install_plan.h.
 #include "install_plan.h"
 
+#include "folder_paths.h"
 #include "install_layout.h"
 
 namespace setup {
@@ -36,7 +37,11 @@ bool FitsPath(const std::string& path) { return path.size() < layout::kMaxPath; 
 
 InstallPlan MakeInstallPlan(const InstallChoices& c, LeadByteTest isLeadByte) {
     InstallPlan plan;
-    plan.installFolders = InstallFolderLevels(c.installDir, isLeadByte);
+    plan.installDir = c.installDir;
+    // A network path's levels start below its share.
+    plan.installFolders = product::IsAbsoluteFolder(c.installDir)
+                              ? product::FolderLevels(c.installDir, isLeadByte)
+                              : InstallFolderLevels(c.installDir, isLeadByte);
     plan.programFiles = {
         {c.sourceDir + layout::kSaverFile, c.systemDir + layout::kSaverFile},
         {c.sourceDir + layout::kUninstaller, c.installDir + layout::kUninstaller},
@@ -50,8 +55,9 @@ InstallPlan MakeInstallPlan(const InstallChoices& c, LeadByteTest isLeadByte) {
         {layout::kProgramFolderValue, c.programFolder},
     };
     plan.programFolder = c.programFolder;
+    // Without a Programs folder there is nowhere to put shortcuts.
     for (const layout::ShortcutEntry& s : layout::kShortcuts)
-        plan.shortcuts.push_back({c.installDir + s.target, c.programFolder + s.link, s.description});
+        if (!c.programFolder.empty()) plan.shortcuts.push_back({c.installDir + s.target, c.programFolder + s.link, s.description});
     plan.makeDefaultSaver = c.defaultSaver;
     plan.saverPath = c.systemDir + layout::kSaverFileLower;
     return plan;

@@ -37,11 +37,12 @@ struct Shortcut {
 };
 
 struct InstallPlan {
+    std::string installDir;                   // the install folder, ends in "\"
     std::vector<std::string> installFolders;  // created shortest first
     std::vector<FileCopy> programFiles;       // the saver, then the uninstaller
     std::vector<FileCopy> documents;          // the licence, then the read-me
     std::vector<RegistryValue> values;        // into the product's Settings key
-    std::string programFolder;                // created as a single level
+    std::string programFolder;                // every missing level is created; empty: no shortcuts
     std::vector<Shortcut> shortcuts;          // into the program folder, in order
     bool makeDefaultSaver = false;
     std::string saverPath;  // system directory + "whirlmark.scr"; its short form is the entry

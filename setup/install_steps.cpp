@@ -1,7 +1,9 @@
 // Win32 side of the install: each step of the plan with its system calls.
 #include "install_steps.h"
 
+#include "folder_paths.h"
 #include "install_layout.h"
+#include "uninstall_entry.h"
 
 #include <windows.h>
 #include <objbase.h>
@@ -11,53 +13,125 @@ namespace setup {
 
 namespace {
 
+using product::Item;
+
 const char kRegistryError[] = "error writing to registry";
 
 bool IsLeadByte(unsigned char c) { return IsDBCSLeadByte(c) != FALSE; }
 
-void CreateInstallFolders(const InstallPlan& plan) {
-    for (const std::string& level : plan.installFolders)
-        if (FitsPath(level)) CreateDirectoryA(level.c_str(), nullptr);
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// One run of the steps: the plan, where results go, and the record being built.
+struct Run {
+    const InstallPlan& plan;
+    InstallFeedback& feedback;
+    product::StepLog& log;
+    const InstallContext& context;
+    product::InstallRecord record;
+
+    bool PreviouslyCreated(Item item) const { return context.previous && context.previous->Created(item); }
+};
+
+// Makes each missing level in `levels`, shortest first; the levels made are recorded.
+// Levels an earlier install made stay recorded.
+void MakeLevels(Run& run, const std::vector<std::string>& levels) {
+    for (const std::string& level : levels) {
+        bool ours = false;
+        if (run.context.previous)
+            for (const std::string& f : run.context.previous->createdFolders)
+                ours = ours || product::SamePath(f, level);
+        if (Exists(level)) {
+            if (ours) run.record.createdFolders.push_back(level);
+            continue;
+        }
+        bool made = FitsPath(level) && CreateDirectoryA(level.c_str(), nullptr);
+        if (run.log.Step(made, "create folder " + level)) run.record.createdFolders.push_back(level);
+    }
 }
 
-void CopyOneFile(const FileCopy& copy, InstallFeedback& feedback) {
-    if (FitsPath(copy.source) && FitsPath(copy.destination) &&
-        CopyFileA(copy.source.c_str(), copy.destination.c_str(), FALSE))
-        return;
-    feedback.ReportError("Error while copying to " + copy.destination);
-}
-
-void CopyProgramFiles(const InstallPlan& plan, InstallFeedback& feedback) {
-    for (const FileCopy& copy : plan.programFiles) CopyOneFile(copy, feedback);
-}
-
-void CopyDocuments(const InstallPlan& plan, InstallFeedback& feedback) {
-    for (const FileCopy& copy : plan.documents) CopyOneFile(copy, feedback);
+void CopyOneFile(Run& run, const FileCopy& copy, Item item) {
+    bool ok = FitsPath(copy.source) && FitsPath(copy.destination);
+    if (ok) {
+        // A read-only file of ours from an earlier install would refuse the copy.
+        SetFileAttributesA(copy.destination.c_str(), FILE_ATTRIBUTE_NORMAL);
+        ok = CopyFileA(copy.source.c_str(), copy.destination.c_str(), FALSE) != FALSE;
+        // A copy keeps the attributes of its source, read-only on a CD.
+        if (ok) ok = SetFileAttributesA(copy.destination.c_str(), FILE_ATTRIBUTE_NORMAL) != FALSE;
+    }
+    run.record.SetCreated(item, ok || (run.PreviouslyCreated(item) && Exists(copy.destination)));
+    if (!run.log.Step(ok, "copy " + copy.source + " to " + copy.destination))
+        run.feedback.ReportError("Error while copying to " + copy.destination);
 }
 
 // Creates the product key level by level; a level that fails is reported, and so is
 // every level below it, which then has no parent to be created in.
-void WriteInstallKeys(const InstallPlan& plan, InstallFeedback& feedback) {
+void WriteInstallKeys(Run& run) {
     HKEY keys[layout::kKeyLevelCount] = {};
     HKEY parent = HKEY_CURRENT_USER;
+    bool ok = true;
     for (std::size_t i = 0; i < layout::kKeyLevelCount; ++i) {
         if (!parent ||
             RegCreateKeyExA(parent, layout::kKeyLevels[i], 0, const_cast<char*>(""),
                             REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, nullptr, &keys[i],
                             nullptr) != ERROR_SUCCESS) {
             keys[i] = nullptr;
-            feedback.ReportError(kRegistryError);
+            ok = false;
+            run.feedback.ReportError(kRegistryError);
         }
         parent = keys[i];
     }
     if (HKEY settings = keys[layout::kKeyLevelCount - 1]) {
-        for (const RegistryValue& value : plan.values)
-            RegSetValueExA(settings, value.name, 0, REG_SZ,
-                           reinterpret_cast<const BYTE*>(value.data.c_str()),
-                           static_cast<DWORD>(value.data.size() + 1));
+        for (const RegistryValue& value : run.plan.values)
+            ok = RegSetValueExA(settings, value.name, 0, REG_SZ,
+                                reinterpret_cast<const BYTE*>(value.data.c_str()),
+                                static_cast<DWORD>(value.data.size() + 1)) == ERROR_SUCCESS && ok;
     }
     for (std::size_t i = layout::kKeyLevelCount; i-- > 0;)
         if (keys[i]) RegCloseKey(keys[i]);
+    run.log.Step(ok, std::string("write registry values under HKEY_CURRENT_USER\\") + layout::kSettingsKey);
+}
+
+bool SetText(HKEY key, const char* name, const std::string& text) {
+    return RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                          static_cast<DWORD>(text.size() + 1)) == ERROR_SUCCESS;
+}
+
+bool SetNumber(HKEY key, const char* name, DWORD number) {
+    return RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
+                          sizeof number) == ERROR_SUCCESS;
+}
+
+// The Add/Remove Programs entry, for every account in HKEY_LOCAL_MACHINE, else for this one.
+void WriteUninstallEntry(Run& run) {
+    const std::string uninstaller = run.plan.installDir + layout::kUninstaller;
+    const std::string quoted = "\"" + uninstaller + "\"";
+    HKEY key = nullptr;
+    const char* rootName = "HKLM";
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, product::kUninstallKey, 0, const_cast<char*>(""),
+                        REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+        key = nullptr;
+        rootName = "HKCU";
+        if (RegCreateKeyExA(HKEY_CURRENT_USER, product::kUninstallKey, 0, const_cast<char*>(""),
+                            REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+            key = nullptr;
+    }
+    bool ok = key != nullptr;
+    if (key) {
+        run.record.uninstallRoot = rootName;
+        ok = SetText(key, "DisplayName", product::kDisplayName) &&
+             SetText(key, "DisplayVersion", run.context.displayVersion) &&
+             SetText(key, "Publisher", product::kPublisher) &&
+             SetText(key, "InstallLocation", run.plan.installDir) &&
+             SetText(key, "UninstallString", quoted) &&
+             SetText(key, "QuietUninstallString", quoted + " /S") &&
+             SetText(key, "DisplayIcon", uninstaller) &&
+             SetText(key, "URLInfoAbout", run.context.productLink) &&
+             SetNumber(key, "EstimatedSize", static_cast<DWORD>((run.context.installedBytes + 1023) / 1024)) &&
+             SetNumber(key, "NoModify", 1) && SetNumber(key, "NoRepair", 1);
+        RegCloseKey(key);
+    }
+    run.log.Step(ok, std::string("write the Add/Remove Programs entry under ") + rootName + "\\" +
+                         product::kUninstallKey);
 }
 
 // Saves a shell link to `target` with `description` as `link`; returns the last COM result.
@@ -87,37 +161,110 @@ HRESULT CreateShortcut(const std::string& target, const std::string& link,
     return hr;
 }
 
-void CreateShortcuts(const InstallPlan& plan) {
-    if (FitsPath(plan.programFolder)) CreateDirectoryA(plan.programFolder.c_str(), nullptr);
-    for (const Shortcut& s : plan.shortcuts) CreateShortcut(s.target, s.link, s.description);
+void CreateShortcuts(Run& run) {
+    run.record.programFolder = run.plan.programFolder;
+    if (run.plan.programFolder.empty()) {
+        run.log.Note("note    the Start menu's Programs folder was not found: no shortcuts");
+        return;
+    }
+    MakeLevels(run, product::FolderLevels(run.plan.programFolder, IsLeadByte));
+    const Item items[] = {Item::UninstallLink, Item::ReadmeLink, Item::LicenseLink};
+    for (std::size_t i = 0; i < run.plan.shortcuts.size() && i < 3; ++i) {
+        const Shortcut& s = run.plan.shortcuts[i];
+        SetFileAttributesA(s.link.c_str(), FILE_ATTRIBUTE_NORMAL);
+        bool ok = SUCCEEDED(CreateShortcut(s.target, s.link, s.description));
+        run.record.SetCreated(items[i], ok || (run.PreviouslyCreated(items[i]) && Exists(s.link)));
+        run.log.Step(ok, "create shortcut " + s.link);
+    }
 }
 
-// Selects the installed saver in system.ini and switches the screen saver on; leaves
-// both alone when the saver's short path cannot be had.
-void MakeDefaultSaver(const InstallPlan& plan) {
-    char shortPath[MAX_PATH] = "";
-    DWORD n = GetShortPathNameA(plan.saverPath.c_str(), shortPath, MAX_PATH);
-    std::optional<std::string> entry =
-        DefaultSaverEntry(plan, n > 0 && n < MAX_PATH ? std::string(shortPath, n) : std::string());
-    if (!entry) return;
-    WritePrivateProfileStringA(layout::kIniSection, layout::kIniKey, entry->c_str(), layout::kIniFile);
+std::string ShortForm(const std::string& path) {
+    char buffer[MAX_PATH] = "";
+    DWORD n = GetShortPathNameA(path.c_str(), buffer, MAX_PATH);
+    return n > 0 && n < MAX_PATH ? std::string(buffer, n) : std::string();
+}
+
+// Selects the installed saver in system.ini and switches the screen saver on, keeping
+// the setting it replaces in the record; leaves both alone when the saver's short path
+// cannot be had.
+void MakeDefaultSaver(Run& run) {
+    const std::string shortPath = ShortForm(run.plan.saverPath);
+    std::optional<std::string> entry = DefaultSaverEntry(run.plan, shortPath);
+    if (!run.plan.makeDefaultSaver) return;
+    if (!entry) {
+        run.log.Step(false, "make Whirlmark the screen saver: " + run.plan.saverPath + " is missing");
+        return;
+    }
+    char current[MAX_PATH] = "";
+    GetPrivateProfileStringA(layout::kIniSection, layout::kIniKey, "", current, MAX_PATH, layout::kIniFile);
+    BOOL active = FALSE;
+    SystemParametersInfoA(SPI_GETSCREENSAVEACTIVE, 0, &active, 0);
+    const product::InstallRecord* previous = run.context.previous;
+    if (product::SamePath(current, shortPath) || product::SamePath(current, run.plan.saverPath)) {
+        // Ours already: the one to put back is the one the earlier install replaced.
+        if (previous && previous->replacedSaver) {
+            run.record.replacedSaver = true;
+            run.record.previousSaver = previous->previousSaver;
+            run.record.previousSaverActive = previous->previousSaverActive;
+        }
+    } else {
+        run.record.replacedSaver = true;
+        run.record.previousSaver = current;
+        run.record.previousSaverActive = active != FALSE;
+    }
+    bool ok = WritePrivateProfileStringA(layout::kIniSection, layout::kIniKey, entry->c_str(),
+                                         layout::kIniFile) != FALSE;
     SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, TRUE, nullptr, SPIF_UPDATEINIFILE);
+    run.log.Step(ok, "make Whirlmark the screen saver in system.ini");
+}
+
+void WriteRecordFile(Run& run) {
+    const std::string path = run.plan.installDir + product::kRecordFile;
+    const std::string text = product::WriteRecord(run.record);
+    bool ok = false;
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    HANDLE file = FitsPath(path) ? CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                               FILE_ATTRIBUTE_NORMAL, nullptr)
+                                 : INVALID_HANDLE_VALUE;
+    if (file != INVALID_HANDLE_VALUE) {
+        DWORD written = 0;
+        ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+             written == text.size();
+        ok = CloseHandle(file) && ok;
+    }
+    run.log.Step(ok, "write the install record " + path);
 }
 
 }  // namespace
 
-void CarryOutInstall(const InstallPlan& plan, InstallFeedback& feedback) {
+void CarryOutInstall(const InstallPlan& plan, InstallFeedback& feedback, product::StepLog& log,
+                     const InstallContext& context) {
+    Run run{plan, feedback, log, context, {}};
+    run.record.installDir = plan.installDir;
+    if (!plan.programFiles.empty()) run.record.saverPath = plan.programFiles[0].destination;
+
     feedback.SetProgress(0);
-    CreateInstallFolders(plan);
+    MakeLevels(run, plan.installFolders);
     feedback.SetProgress(15);
-    CopyProgramFiles(plan, feedback);
+    const Item programItems[] = {Item::Saver, Item::Uninstaller};
+    for (std::size_t i = 0; i < plan.programFiles.size() && i < 2; ++i)
+        CopyOneFile(run, plan.programFiles[i], programItems[i]);
     for (int position : {30, 45, 60, 75}) feedback.SetProgress(position);
-    CopyDocuments(plan, feedback);
+    const Item documentItems[] = {Item::License, Item::Readme};
+    for (std::size_t i = 0; i < plan.documents.size() && i < 2; ++i)
+        CopyOneFile(run, plan.documents[i], documentItems[i]);
     feedback.SetProgress(90);
-    WriteInstallKeys(plan, feedback);
+    WriteInstallKeys(run);
+    WriteUninstallEntry(run);
     feedback.SetProgress(100);
-    CreateShortcuts(plan);
-    MakeDefaultSaver(plan);
+    CreateShortcuts(run);
+    MakeDefaultSaver(run);
+    WriteRecordFile(run);
+}
+
+void CarryOutInstall(const InstallPlan& plan, InstallFeedback& feedback) {
+    product::StepLog log;
+    CarryOutInstall(plan, feedback, log);
 }
 
 InstallPlan PlanForThisMachine(const InstallChoices& choices) {

@@ -1,9 +1,14 @@
-// Carries out an install plan on this machine: folders, copies, registry values,
-// shortcuts and the default-saver entry, in that order, reporting progress and errors
+// Carries out an install plan on this machine: folders, copies, registry values, the
+// Add/Remove Programs entry, shortcuts, the default-saver entry and the install record,
+// in that order. Each step's result goes to a step log; errors the user must see go
 // through a caller-supplied sink. Knows nothing of the wizard, so tests can call it.
 #pragma once
 
+#include <cstdint>
+
 #include "install_plan.h"
+#include "install_record.h"
+#include "step_log.h"
 
 namespace setup {
 
@@ -19,9 +24,24 @@ protected:
     ~InstallFeedback() = default;
 };
 
-// Runs every step of `plan` to the end, whatever fails: the folders, the saver and the
-// uninstaller, the documents, the registry values, the shortcuts and, when the plan
-// asks for it, the default-saver entry. Progress moves 0, 15, 30, 45, 60, 75, 90, 100.
+// What the install needs besides the plan.
+struct InstallContext {
+    // The record an earlier install left in the install folder, or null: what it lists
+    // stays listed, and the screen saver it replaced stays the one to put back.
+    const product::InstallRecord* previous = nullptr;
+    std::string displayVersion = "1.0.0.1";  // for Add/Remove Programs
+    std::uint64_t installedBytes = 0;        // the medium's files, for Add/Remove Programs
+    std::string productLink;                 // for Add/Remove Programs
+};
+
+// Runs every step of `plan` to the end, whatever fails, logging each in `log`: the
+// folders, the saver and the uninstaller, the documents, the registry values, the
+// Add/Remove Programs entry, the shortcuts, the default-saver entry when the plan asks
+// for it, and last the record beside Uninstall.exe. Copied files get normal attributes.
+// Progress moves 0, 15, 30, 45, 60, 75, 90, 100.
+void CarryOutInstall(const InstallPlan& plan, InstallFeedback& feedback, product::StepLog& log,
+                     const InstallContext& context = {});
+// The same with a log that keeps nothing.
 void CarryOutInstall(const InstallPlan& plan, InstallFeedback& feedback);
 
 // MakeInstallPlan with the double-byte rules of this machine's ANSI code page.

@@ -3,6 +3,9 @@
 
 #include <shlobj.h>
 
+#include "destination_checks.h"
+#include "folder_paths.h"
+#include "foreign_items.h"
 #include "page_rules.h"
 #include "resource.h"
 #include "setup_app.h"
@@ -71,10 +74,30 @@ void CProgramsFolderPage::OnDblclkFolderList() {
 
 BOOL CProgramsFolderPage::OnKillActive() {
     BOOL result = CWizardPage::OnKillActive();
-    GetSetupSheet(this)->SetProgramFolder(ProgramFolderPath(m_szProgramsDir, m_editFolder.GetWindowText()));
+    // Without a Programs folder there is no program folder: no shortcuts are made.
+    GetSetupSheet(this)->SetProgramFolder(
+        m_szProgramsDir[0] ? ProgramFolderPath(m_szProgramsDir, m_editFolder.GetWindowText()) : CString());
     return result;
 }
 
 LRESULT CProgramsFolderPage::OnWizardBack() { return CWizardPage::OnWizardBack(); }
 
-LRESULT CProgramsFolderPage::OnWizardNext() { return CWizardPage::OnWizardNext(); }
+LRESULT CProgramsFolderPage::OnWizardNext() {
+    if (!m_szProgramsDir[0]) {
+        AfxMessageBox("The Start menu's Programs folder could not be found, so Setup will make no shortcuts.",
+                      MB_OK);
+        return CWizardPage::OnWizardNext();
+    }
+    const std::string folder = ProgramFolderPath(m_szProgramsDir, m_editFolder.GetWindowText()).c_str();
+    if (!product::IsAbsoluteFolder(folder)) {
+        AfxMessageBox("Please enter a name for the program folder.", MB_OK);
+        return -1;
+    }
+    const std::string foreign =
+        setup::ForeignInProgramFolder(GetSetupSheet(this)->GetInstallDir().c_str(), folder);
+    if (!foreign.empty()) {
+        AfxMessageBox(setup::ForeignItemMessage(foreign).c_str(), MB_OK);
+        return -1;
+    }
+    return CWizardPage::OnWizardNext();
+}

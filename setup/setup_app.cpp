@@ -2,8 +2,11 @@
 #include "setup_app.h"
 
 #include "setup_sheet.h"
+#include "unattended_setup.h"
+#include "wizard_options.h"
 
 int g_nPlatform = 0;
+int g_nExitCode = product::kExitRefused;
 
 CSetupApp theApp;
 
@@ -16,16 +19,39 @@ BOOL CSetupApp::InitInstance() {
     ZeroMemory(&version, sizeof version);
     version.dwOSVersionInfoSize = sizeof version;
     ::GetVersionExA(&version);
+    const product::WizardOptions options =
+        product::ParseWizardOptions(product::ArgumentsOf(::GetCommandLineA()), true);
     int family = PlatformFamily(version.dwPlatformId);
     if (family == 0) {
-        ::MessageBoxA(nullptr, "Sorry, this program is not designed to run on this operating system",
-                      "Platform error", MB_OK);
+        if (!options.silent)
+            ::MessageBoxA(nullptr, "Sorry, this program is not designed to run on this operating system",
+                          "Platform error", MB_OK);
         return FALSE;
     }
     g_nPlatform = family;
+    if (!options.error.empty() || options.usage) {
+        if (!options.error.empty() && options.silent) return FALSE;
+        std::string text = options.error.empty() ? "" : options.error + "\n\n";
+        text += product::UsageText("Setup", true);
+        ::MessageBoxA(nullptr, text.c_str(), "Whirlmark Setup",
+                      MB_OK | (options.error.empty() ? MB_ICONINFORMATION : MB_ICONEXCLAMATION));
+        if (options.error.empty()) g_nExitCode = product::kExitDone;
+        return FALSE;
+    }
+    if (!m_log.Open(options.logFile)) {
+        if (!options.silent)
+            ::MessageBoxA(nullptr, ("Cannot write the log file " + options.logFile).c_str(), "Whirlmark Setup",
+                          MB_OK | MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    if (options.silent) {
+        g_nExitCode = RunUnattendedSetup(options, m_log);
+        return FALSE;
+    }
 
     SetRegistryKey("Brindlecroft");
     CSetupSheet* sheet = new CSetupSheet("Whirlmark Setup", nullptr, 0);
+    if (!options.destination.empty()) sheet->SetInstallDir(WithTrailingBackslash(options.destination.c_str()));
     sheet->SetWizardMode();
     sheet->Create(nullptr, static_cast<DWORD>(-1), 0);
     m_pMainWnd = sheet;
@@ -35,5 +61,8 @@ BOOL CSetupApp::InitInstance() {
 int CSetupApp::ExitInstance() {
     delete m_pMainWnd;
     m_pMainWnd = nullptr;
-    return CWinApp::ExitInstance();
+    CWinApp::ExitInstance();
+    return g_nExitCode;
 }
+
+product::LogFile& SetupLog() { return theApp.m_log; }

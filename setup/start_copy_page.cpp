@@ -3,6 +3,7 @@
 
 #include "install_actions.h"
 #include "resource.h"
+#include "setup_app.h"
 #include "setup_sheet.h"
 
 IMPLEMENT_DYNCREATE(CStartCopyPage, CWizardPage)
@@ -29,7 +30,13 @@ LRESULT CStartCopyPage::OnWizardNext() {
     m_staticTitle.SetWindowText("Setup status");
     m_staticSubtitle.SetWindowText("Installing Whirlmark... please wait");
     m_progress.ShowWindow(SW_SHOWNORMAL);
-    RunInstall(*sheet, m_progress);
+    product::StepLog log([](const std::string& line) { SetupLog().Write(line); });
+    g_nExitCode = RunInstall(*sheet, m_progress, log);
+    if (!log.Failures().empty())
+        sheet->m_pageComplete.SetResult(
+            "Installation incomplete",
+            "Setup could not finish installing Whirlmark. Run Setup again, or Uninstall to remove what was installed.",
+            ("These steps failed:\r\n" + product::FailureList(log.Failures())).c_str());
     sheet->SetActivePage(&sheet->m_pageComplete);
     return CWizardPage::OnWizardNext();
 }

@@ -2,8 +2,9 @@
 // removal_steps.cpp; the sheet supplies the locations.
 #include "start_copy_page.h"
 
-#include "removal_steps.h"
 #include "resource.h"
+#include "uninstall_app.h"
+#include "uninstall_run.h"
 #include "uninstall_sheet.h"
 
 IMPLEMENT_DYNCREATE(CStartCopyPage, CWizardPage)
@@ -46,12 +47,20 @@ LRESULT CStartCopyPage::OnWizardNext() {
     m_staticSubtitle.SetWindowText("Removing Whirlmark... please wait");
     m_progress.ShowWindow(SW_SHOWNORMAL);
 
-    uninstall::RemovalInputs inputs;
-    inputs.systemDir = sheet->GetSystemDir().c_str();
-    inputs.installDir = sheet->GetInstallDir().c_str();
-    inputs.programFolder = sheet->GetProgramFolder().c_str();
     BarFeedback feedback(m_progress);
-    uninstall::CarryOutRemoval(uninstall::MakeRemovalPlan(inputs), feedback);
+    product::StepLog log([](const std::string& line) { UninstallLog().Write(line); });
+    uninstall::RemovalOutcome outcome;
+    g_nExitCode = uninstall::RunRemoval(sheet->GetLocation(), feedback, log, outcome);
+    const std::string restart = uninstall::RestartNote(outcome);
+    if (!log.Failures().empty())
+        sheet->m_pageComplete.SetResult(
+            "Uninstall incomplete", "Whirlmark could not be removed completely.",
+            ("These steps failed:\r\n" + product::FailureList(log.Failures()) +
+             (restart.empty() ? std::string() : "\r\n" + restart))
+                .c_str());
+    else if (outcome.restartPending)
+        sheet->m_pageComplete.SetResult("Uninstall complete", "Whirlmark has been removed from your system.",
+                                        restart.c_str());
 
     sheet->SetActivePage(&sheet->m_pageComplete);
     return CWizardPage::OnWizardNext();

@@ -5,7 +5,6 @@
 #include "resource.h"
 #include "system_folder.h"
 
-#include <cstring>
 
 IMPLEMENT_DYNAMIC(CSetupSheet, CWizardSheet)
 
@@ -19,22 +18,11 @@ CSetupSheet::CSetupSheet(const char* caption, CWnd* parent, UINT selectPage)
 }
 
 void CSetupSheet::ReadInstallLocation() {
-    m_strInstallDir = ReadLocationValue(layout::kDataRootValue);
-    m_strProgramFolder = ReadLocationValue(layout::kProgramFolderValue);
-}
-
-CString CSetupSheet::ReadLocationValue(const char* name) {
-    HKEY key;
-    if (::RegOpenKeyA(HKEY_CURRENT_USER, layout::kSettingsKey, &key) != ERROR_SUCCESS) {
+    m_location = uninstall::FindInstallLocation(AfxGetModuleFolder().c_str());
+    if (m_location.keyMissing) {
         MessageBox("error reading from registry", nullptr, MB_OK);
-        return CString();
+        MessageBox("error reading from registry", nullptr, MB_OK);
     }
-    char buffer[512];
-    std::memset(buffer, 0, sizeof buffer);
-    DWORD size = sizeof buffer, type = 0;
-    LONG rc = ::RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
-    ::RegCloseKey(key);
-    // A value that is too long or not a string is treated as missing.
-    if (rc != ERROR_SUCCESS || type != REG_SZ) return CString();
-    return CString(buffer, static_cast<int>(sizeof buffer));
+    m_strInstallDir = m_location.installDir.c_str();
+    m_strProgramFolder = m_location.programFolder.c_str();
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework.h"
+#include "install_location.h"
 #include "start_copy_page.h"
 
 class CSetupSheet : public CWizardSheet {
@@ -14,23 +15,26 @@ public:
 
     // The Windows system directory, ending with "\".
     CString GetSystemDir() const { return m_strSystemDir; }
-    // "DataRoot" as recorded (ending with "\"); empty when it could not be read.
+    // The install folder: the one holding the record beside this program, else
+    // "DataRoot" as recorded (ending with "\"); empty when neither could be read.
     CString GetInstallDir() const { return m_strInstallDir; }
-    // "ProgramFolder" as recorded (ending with "\"); empty when it could not be read.
+    // The program folder the record or "ProgramFolder" names; empty when unknown.
     CString GetProgramFolder() const { return m_strProgramFolder; }
+    // Everything known about the install to remove.
+    const uninstall::InstallLocation& GetLocation() const { return m_location; }
 
     CStartCopyPage m_pageStartCopy;
     CCompletePage m_pageComplete;
 
 protected:
+    // Finds the install; shows "error reading from registry" twice (once for each
+    // value) when there is no record beside this program and no product key.
     void ReadInstallLocation();
-    // One value of the product's Settings key; empty, after a message, when the key
-    // cannot be opened, and empty when the value is missing or not a path.
-    CString ReadLocationValue(const char* name);
 
     CString m_strSystemDir;
     CString m_strInstallDir;
     CString m_strProgramFolder;
+    uninstall::InstallLocation m_location;
 };
 
 // The Uninstall sheet that `page` belongs to.

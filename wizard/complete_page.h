@@ -14,8 +14,16 @@ public:
     // Ends the wizard (the sheet's EndDialog with IDOK).
     BOOL OnWizardFinish() override;
 
+    // Texts to show instead of the template's when the page becomes active: the title,
+    // the subtitle and the details line below them (what failed, what is left to do).
+    void SetResult(const CString& title, const CString& subtitle, const CString& details);
+
 protected:
     void DoDataExchange(CDataExchange* dx) override;
 
     CStatic m_staticTitle;
+
+private:
+    bool m_bResult = false;
+    CString m_strTitle, m_strSubtitle, m_strDetails;
 };

@@ -1,0 +1,92 @@
+// The removal, from the wizard or unattended; see uninstall_run.h.
+#include "uninstall_run.h"
+
+#include <windows.h>
+
+#include "folder_paths.h"
+#include "install_layout.h"
+
+namespace uninstall {
+
+namespace {
+
+class QuietFeedback : public RemovalFeedback {
+public:
+    void SetProgress(int) override {}
+};
+
+std::string SystemDir() {
+    char buffer[MAX_PATH] = "";
+    UINT n = GetSystemDirectoryA(buffer, MAX_PATH);
+    return n > 0 && n < MAX_PATH ? product::WithSlash(buffer) : std::string();
+}
+
+// The folders the saver may have been installed in: the system directory, and on
+// 64-bit Windows the 32-bit one.
+std::vector<std::string> SaverFolders() {
+    std::vector<std::string> folders{SystemDir()};
+    char windows[MAX_PATH] = "";
+    UINT n = GetWindowsDirectoryA(windows, MAX_PATH);
+    if (n > 0 && n < MAX_PATH) folders.push_back(product::WithSlash(windows) + "SysWOW64\\");
+    return folders;
+}
+
+std::string SelfPath() {
+    char path[MAX_PATH] = "";
+    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return n > 0 && n < MAX_PATH ? std::string(path, n) : std::string();
+}
+
+}  // namespace
+
+std::string ModuleFolder() {
+    const std::string self = SelfPath();
+    return self.substr(0, self.find_last_of('\\') + 1);
+}
+
+int RunRemoval(const InstallLocation& where, RemovalFeedback& feedback, product::StepLog& log,
+               RemovalOutcome& outcome) {
+    const std::vector<std::string> saverFolders = SaverFolders();
+    Removal removal;
+    removal.selfPath = SelfPath();
+    if (where.record) {
+        removal.steps = MakeRecordedRemoval(*where.record, where.installDir, saverFolders);
+        removal.record = &*where.record;
+        removal.recordFile = where.installDir + product::kRecordFile;
+        removal.saverForEntry = MakeRecordedRemoval(*where.record, where.installDir, saverFolders).plan.saverFile;
+        if (removal.saverForEntry.empty()) {
+            // Not ours to delete, but the entry may still name it.
+            product::InstallRecord all = *where.record;
+            all.SetCreated(product::Item::Saver);
+            removal.saverForEntry = MakeRecordedRemoval(all, where.installDir, saverFolders).plan.saverFile;
+        }
+    } else {
+        RemovalInputs in{saverFolders.front(), where.installDir, where.programFolder};
+        removal.steps.plan = MakeRemovalPlan(in);
+        removal.saverForEntry = removal.steps.plan.saverFile;
+    }
+    outcome = CarryOutRemoval(removal, feedback, log);
+    return log.ExitCode();
+}
+
+std::string RestartNote(const RemovalOutcome& outcome) {
+    if (!outcome.restartPending) return std::string();
+    return outcome.folderPending ? "Uninstall.exe and its folder are removed when Windows next restarts."
+                                 : "Uninstall.exe is removed when Windows next restarts.";
+}
+
+int RunUnattendedUninstall(product::LogFile& file) {
+    product::StepLog log([&](const std::string& line) { file.Write(line); });
+    const InstallLocation where = FindInstallLocation(ModuleFolder());
+    if (where.installDir.empty() && !where.record) {
+        log.Note("refused no install of Whirlmark was found");
+        return product::kExitRefused;
+    }
+    QuietFeedback feedback;
+    RemovalOutcome outcome;
+    int code = RunRemoval(where, feedback, log, outcome);
+    if (outcome.restartPending) log.Note("note    " + RestartNote(outcome));
+    return code;
+}
+
+}  // namespace uninstall
