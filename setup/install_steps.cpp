@@ -184,6 +184,22 @@ std::string ShortForm(const std::string& path) {
     return n > 0 && n < MAX_PATH ? std::string(buffer, n) : std::string();
 }
 
+// Whether the screen saver is switched on, as the desktop settings store it; the system's
+// answer where they hold no value.
+BOOL ScreenSaverSwitchedOn() {
+    char value[8] = "";
+    DWORD size = sizeof value - 1, type = 0;
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, KEY_READ, &key) == ERROR_SUCCESS) {
+        LONG rc = RegQueryValueExA(key, "ScreenSaveActive", nullptr, &type, reinterpret_cast<BYTE*>(value), &size);
+        RegCloseKey(key);
+        if (rc == ERROR_SUCCESS && type == REG_SZ) return value[0] == '1';
+    }
+    BOOL active = FALSE;
+    SystemParametersInfoA(SPI_GETSCREENSAVEACTIVE, 0, &active, 0);
+    return active;
+}
+
 // Selects the installed saver in system.ini and switches the screen saver on, keeping
 // the setting it replaces in the record; leaves both alone when the saver's short path
 // cannot be had.
@@ -197,8 +213,7 @@ void MakeDefaultSaver(Run& run) {
     }
     char current[MAX_PATH] = "";
     GetPrivateProfileStringA(layout::kIniSection, layout::kIniKey, "", current, MAX_PATH, layout::kIniFile);
-    BOOL active = FALSE;
-    SystemParametersInfoA(SPI_GETSCREENSAVEACTIVE, 0, &active, 0);
+    BOOL active = ScreenSaverSwitchedOn();
     const product::InstallRecord* previous = run.context.previous;
     if (product::SamePath(current, shortPath) || product::SamePath(current, run.plan.saverPath)) {
         // Ours already: the one to put back is the one the earlier install replaced.

@@ -8,13 +8,6 @@ CString LicenseTextFromBytes(const char* bytes, int count) {
     return CString(bytes, count);
 }
 
-CString SpaceWarningDrive(const CString& systemRoot, uint64_t systemFree,
-                          const CString& installRoot, uint64_t installFree) {
-    if (systemFree < static_cast<uint64_t>(SYSTEM_DRIVE_MIN_FREE)) return systemRoot.Left(2);
-    if (installFree < static_cast<uint64_t>(INSTALL_DRIVE_MIN_FREE)) return installRoot.Left(2);
-    return CString();
-}
-
 CString NearestExistingFolder(const CString& folder, bool (*isFolder)(const char* path)) {
     CString rest = folder;
     while (!rest.IsEmpty()) {

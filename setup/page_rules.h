@@ -1,5 +1,5 @@
-// Rules of Setup's pages that need no window: the licence limit, the free-space
-// verdict, the folder the browser opens on and the program-folder path.
+// Rules of Setup's pages that need no window: the licence limit, the folder the
+// browser opens on and the program-folder path.
 // Portable: no <windows.h>.
 #pragma once
 
@@ -10,19 +10,9 @@
 // At most this many bytes of "license.txt" are shown.
 constexpr int LICENSE_MAX_BYTES = 2560;
 
-// Free bytes the system directory's drive and the destination drive must have.
-constexpr int32_t SYSTEM_DRIVE_MIN_FREE = 2000000;
-constexpr int32_t INSTALL_DRIVE_MIN_FREE = 5000000;
-
 // The licence text shown for the bytes read from the file: up to the first zero byte,
 // at most LICENSE_MAX_BYTES.
 CString LicenseTextFromBytes(const char* bytes, int count);
-
-// The drive the destination page warns about: the first two characters of the system
-// root when its drive is short, else of the destination root when that is short, else
-// "" (both have room). Both free-space figures are taken before either is tested.
-CString SpaceWarningDrive(const CString& systemRoot, uint64_t systemFree,
-                          const CString& installRoot, uint64_t installFree);
 
 // The folder the folder browser opens on: `folder` (without a trailing backslash,
 // except for a drive root) when `isFolder` says it exists, else its nearest parent that

@@ -84,5 +84,7 @@ Verdict UninstallWizard(const Medium& medium);
 // DLLs planted beside Setup.exe and Uninstall.exe (planted_dll.dll from `doubles`) are
 // not loaded, with Wine told to prefer native copies of them.
 Verdict PlantedDlls(const Medium& medium, const std::string& doubles);
+// Setup.exe /S /D= with a space in the folder, then the installed Uninstall.exe /S.
+Verdict SilentRoundTrip(const Medium& medium);
 
 }  // namespace smoke

@@ -292,6 +292,7 @@ int main(int argc, char** argv) {
     else if (test == "setup") verdict = SetupWizard(medium, win98);
     else if (test == "uninstall") verdict = UninstallWizard(medium);
     else if (test == "planted-dlls") verdict = PlantedDlls(medium, doubles);
+    else if (test == "silent-round-trip") verdict = SilentRoundTrip(medium);
     else verdict = Fail("unknown test");
     if (win98) SetString("Software\\Wine", "Version", nullptr);
     return verdict;

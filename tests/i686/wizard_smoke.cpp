@@ -319,4 +319,34 @@ Verdict PlantedDlls(const Medium& medium, const std::string& doubles) {
     return ok ? kPass : kFail;
 }
 
+Verdict SilentRoundTrip(const Medium& medium) {
+    if (!FileExists(medium.Path("Setup.exe")) || !FileExists(medium.Path("Uninstall.exe")))
+        return Skip("Setup.exe or Uninstall.exe is not on the medium yet");
+    const std::string dir = "C:\\Silent Whirl\\";  // /D= takes it unquoted, space and all
+    const char* arp = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Whirlmark";
+    wt::Process setup = wt::Launch("\"" + medium.Path("Setup.exe") + "\" /S /D=C:\\Silent Whirl", medium.dir);
+    if (!setup.Valid()) return Fail("cannot start Setup.exe /S");
+    DWORD code = setup.Wait(kStartMs);
+    if (code != 0) return Fail("Setup.exe /S: %s", ExitText(code).c_str());
+    Note("installed unattended after %lu ms", Elapsed());
+    bool ok = true;
+    for (const char* file : {"Uninstall.exe", "license.txt", "readme.txt", "Uninstall.rec"})
+        ok = Expect(FileExists(dir + file), "%s%s is missing", dir.c_str(), file) && ok;
+    ok = Expect(SameFile(SaverDir() + "Whirlmark.scr", medium.Path("Whirlmark.scr")), "the saver is not in place") && ok;
+    std::string name;
+    ok = Expect(wt::ReadString(HKEY_LOCAL_MACHINE, arp, "DisplayName", name) && name == "Whirlmark",
+                "no Add/Remove Programs entry") && ok;
+
+    wt::Process uninstall = wt::Launch("\"" + dir + "Uninstall.exe\" /S", dir);
+    if (!uninstall.Valid()) return Fail("cannot start Uninstall.exe /S");
+    code = uninstall.Wait(kStartMs);
+    if (code != 0) return Fail("Uninstall.exe /S: %s", ExitText(code).c_str());
+    Note("removed unattended after %lu ms", Elapsed());
+    for (const std::string& path : {SaverDir() + "Whirlmark.scr", dir + "readme.txt", dir + "Uninstall.rec"})
+        ok = Expect(!FileExists(path), "%s is still there", path.c_str()) && ok;
+    ok = Expect(!wt::ReadString(HKEY_LOCAL_MACHINE, arp, "DisplayName", name), "the Add/Remove Programs entry stays") && ok;
+    ok = Expect(!KeyExists("Software\\Brindlecroft\\Whirlmark"), "the product's registry key is still there") && ok;
+    return ok ? kPass : kFail;
+}
+
 }  // namespace smoke

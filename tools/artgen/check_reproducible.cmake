@@ -9,6 +9,7 @@ set(ASSETS
     saver/res/fractex3.bmp
     saver/res/fractex5.bmp
     wizard/res/sidebar.bmp
+    wizard/res/whirlmark.ico
 )
 file(REMOVE_RECURSE "${OUT_DIR}")
 execute_process(COMMAND "${ARTGEN}" "${OUT_DIR}" RESULT_VARIABLE rc)

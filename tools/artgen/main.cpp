@@ -3,7 +3,7 @@
 //   artgen OUTDIR            writes every asset under OUTDIR in the repository's
 //                            layout: saver/res/logo.3ds, saver/res/sky.bmp,
 //                            saver/res/grass2.bmp, saver/res/fractex{1,2,3,5}.bmp
-//                            and wizard/res/sidebar.bmp.
+//                            wizard/res/sidebar.bmp and wizard/res/whirlmark.ico.
 //   artgen --preview OUTDIR  writes pictures for judging the art: the model drawn
 //                            as the saver draws it at several sizes and angles,
 //                            and the textures on the logo.
@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "bmp_writer.h"
+#include "icon.h"
 #include "logo_mesh.h"
 #include "preview.h"
 #include "sidebar.h"
@@ -63,7 +64,8 @@ bool writeAssets(const std::filesystem::path& out) {
            writeFile((saverRes / "fractex2.bmp").string(), encodeBmp24(tex.fractex2)) &&
            writeFile((saverRes / "fractex3.bmp").string(), encodeBmp24(tex.fractex3)) &&
            writeFile((saverRes / "fractex5.bmp").string(), encodeBmp24(tex.fractex5)) &&
-           writeFile((wizardRes / "sidebar.bmp").string(), encodeBmp8(makeSidebar()));
+           writeFile((wizardRes / "sidebar.bmp").string(), encodeBmp8(makeSidebar())) &&
+           writeFile((wizardRes / "whirlmark.ico").string(), encodeProgramIcon());
 }
 
 bool writePreviews(const std::filesystem::path& out) {

@@ -34,21 +34,6 @@ TEST(PageRules, LicenceStopsAtTheLimitAndAtAZeroByte) {
     EXPECT_STREQ(LicenseTextFromBytes("", 0), "");
 }
 
-TEST(PageRules, SpaceCheckNamesTheSystemDriveFirst) {
-    // Both short: only the system drive is named.
-    EXPECT_STREQ(SpaceWarningDrive("C:\\", 100, "D:\\", 100), "C:");
-    // System short, destination roomy: still the system drive.
-    EXPECT_STREQ(SpaceWarningDrive("C:\\", 1999999, "D:\\", 9000000000ull), "C:");
-    // Destination short only.
-    EXPECT_STREQ(SpaceWarningDrive("C:\\", 2000000, "D:\\", 4999999), "D:");
-    // One drive holding both needs the larger amount.
-    EXPECT_STREQ(SpaceWarningDrive("C:\\", 3000000, "C:\\", 3000000), "C:");
-    EXPECT_STREQ(SpaceWarningDrive("C:\\", 6000000, "C:\\", 6000000), "");
-    // A failed query (0 bytes) warns; more than 4 GiB is room.
-    EXPECT_STREQ(SpaceWarningDrive("C:\\", 1ull << 40, "\\\\s", 0), "\\\\");
-    EXPECT_STREQ(SpaceWarningDrive("C:\\", 1ull << 40, "E:\\", 1ull << 33), "");
-}
-
 namespace {
 std::set<std::string> g_folders;
 bool FakeIsFolder(const char* path) { return g_folders.count(path) != 0; }

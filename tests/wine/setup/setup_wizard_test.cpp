@@ -35,10 +35,12 @@ protected:
         programs_ = ic::CommonPrograms() + "Whirlmark\\";
     }
 
-    ic::WizardRun Run(ic::SetupChoices choices = {}) {
+    // Setup through every page; `clean` tells whether every step is to succeed.
+    ic::WizardRun Run(ic::SetupChoices choices = {}, bool clean = true) {
         ic::WizardRun run = ic::DriveSetup(choices);
-        EXPECT_TRUE(run.completed);
-        EXPECT_EQ(run.exitCode, 0u);
+        EXPECT_EQ(run.completed, clean);
+        EXPECT_EQ(run.incomplete, !clean);
+        EXPECT_EQ(run.exitCode, clean ? 0u : 1u);
         return run;
     }
 
@@ -93,7 +95,8 @@ TEST_F(SetupWizard, FreshMachineGetsExactlyTheInstallation) {
     ExpectCopyOfMedium(ic::SystemDir() + "Whirlmark.scr", "Whirlmark.scr");
     for (const char* name : {"Uninstall.exe", "license.txt", "readme.txt"})
         ExpectCopyOfMedium(kDefaultDir + std::string(name), name);
-    EXPECT_EQ(ic::Snapshot({kDefaultDir}).size(), 3u);
+    EXPECT_EQ(ic::Snapshot({kDefaultDir}).size(), 4u);  // and the install record
+    EXPECT_TRUE(ic::FileExists(std::string(kDefaultDir) + "Uninstall.rec"));
 
     EXPECT_EQ(Value("DataRoot"), kDefaultDir);
     EXPECT_EQ(Value("ProgramFolder"), programs_);
@@ -123,9 +126,11 @@ TEST_F(SetupWizard, ClearedOptionLeavesSystemIniAndTheSwitchAlone) {
     ExpectShortcuts(kDefaultDir);
 }
 
-TEST_F(SetupWizard, MissingReadmeGivesOneBoxAndTheRestIsDone) {
+TEST_F(SetupWizard, MissingReadmeGivesOneBoxAFailedCompletionAndExitCodeOne) {
     ASSERT_TRUE(DeleteFileA((std::string(kMedium) + "readme.txt").c_str()));
-    ic::WizardRun run = Run();
+    ic::WizardRun run = Run({}, false);
+    EXPECT_NE(run.details.find("copy C:\\medium\\readme.txt to " + std::string(kDefaultDir) + "readme.txt"),
+              std::string::npos) << run.details;
     EXPECT_EQ(run.boxes, (std::vector<std::string>{"Error while copying to " + std::string(kDefaultDir) +
                                                    "readme.txt"}));
     EXPECT_EQ(Value("DataRoot"), kDefaultDir);
@@ -146,9 +151,10 @@ TEST_F(SetupWizard, DeepNewInstallFolderAndTwoLevelProgramFolder) {
     for (const char* name : {"Uninstall.exe", "license.txt", "readme.txt"})
         ExpectCopyOfMedium(std::string("C:\\Alpha\\Beta\\Gamma\\") + name, name);
     EXPECT_EQ(Value("DataRoot"), "C:\\Alpha\\Beta\\Gamma\\");
-    // Only the last level of the program folder is attempted, so its shortcuts fail quietly.
-    EXPECT_EQ(Value("ProgramFolder"), ic::CommonPrograms() + "Games\\Whirlmark\\");
-    EXPECT_FALSE(ic::FolderExists(ic::CommonPrograms() + "Games"));
+    // Every level of the program folder is made, so all three shortcuts are there.
+    programs_ = ic::CommonPrograms() + "Games\\Whirlmark\\";
+    EXPECT_EQ(Value("ProgramFolder"), programs_);
+    ExpectShortcuts("C:\\Alpha\\Beta\\Gamma\\");
 }
 
 TEST_F(SetupWizard, BareDriveRootMakesNoFolder) {
@@ -187,10 +193,37 @@ TEST_F(SetupWizard, RegistryLevelThatCannotBeCreatedIsReportedAndTheInstallGoesO
               ERROR_SUCCESS);
     RegCloseKey(key);
 
-    ic::WizardRun run = Run();
+    ic::WizardRun run = Run({}, false);
     EXPECT_EQ(run.boxes, std::vector<std::string>(2, "error writing to registry"));
     EXPECT_EQ(Value("DataRoot"), "<missing>");
     ExpectShortcuts(kDefaultDir);
     ExpectSaverSelected();
     EXPECT_EQ(run.progress, kFullProgress);
+}
+
+TEST_F(SetupWizard, ForeignFileKeepsTheUserOnTheDestinationPageAndCancelExitsWithTwo) {
+    ic::MakeFolders("C:\\Shared");
+    ASSERT_TRUE(ic::WriteBytes("C:\\Shared\\readme.txt", "someone else's"));
+    ic::Wizard w("Setup");
+    ASSERT_TRUE(w.Start(std::string(kMedium) + "Setup.exe", kMedium));
+    for (const char* title : {"Welcome to the Whirlmark installation wizard", "License Agreement"}) {
+        ASSERT_TRUE(w.WaitForPage(title));
+        w.PressNext();
+    }
+    ASSERT_TRUE(w.WaitForPage("Choose destination location"));
+    w.SetText(1008, "C:\\Shared");
+    w.PressNext();
+    for (DWORD start = GetTickCount(); w.boxes.empty() && GetTickCount() - start < 10000;)
+        w.WaitForPage("Choose destination location", 100);
+    ASSERT_EQ(w.boxes.size(), 1u);
+    EXPECT_NE(w.boxes[0].find("C:\\Shared\\readme.txt"), std::string::npos) << w.boxes[0];
+    EXPECT_TRUE(w.WaitForPage("Choose destination location", 1000));
+
+    w.PressCancel();
+    EXPECT_EQ(w.WaitForExit(), 2u);
+    std::string readme;
+    EXPECT_TRUE(ic::ReadBytes("C:\\Shared\\readme.txt", readme));
+    EXPECT_EQ(readme, "someone else's");
+    EXPECT_FALSE(ic::FileExists(ic::SystemDir() + "Whirlmark.scr"));
+    EXPECT_FALSE(ic::KeyExists("Software\\Brindlecroft\\Whirlmark"));
 }

@@ -112,7 +112,21 @@ bool Wizard::WaitForPage(const char* title, DWORD ms) {
     return false;
 }
 
+std::string Wizard::WaitForPageOf(const std::vector<std::string>& titles, DWORD ms) {
+    for (DWORD start = GetTickCount(); GetTickCount() - start < ms;) {
+        if (AnswerBoxes()) continue;
+        HWND page = Page();
+        std::string title = page ? Text(GetDlgItem(page, 1001)) : std::string();
+        for (const std::string& t : titles)
+            if (title == t) return t;
+        wt::PumpFor(30);
+    }
+    return std::string();
+}
+
 void Wizard::PressNext() { PostMessageA(m_sheet, PSM_PRESSBUTTON, PSBTN_NEXT, 0); }
+
+void Wizard::PressCancel() { PostMessageA(m_sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0); }
 
 void Wizard::PressFinish() { PostMessageA(m_sheet, PSM_PRESSBUTTON, PSBTN_FINISH, 0); }
 
@@ -187,7 +201,10 @@ WizardRun DriveSetup(const SetupChoices& c) {
         }
         w.PressNext();
     }
-    run.completed = w.WaitForPage("Installation complete", 60000);
+    const std::string end = w.WaitForPageOf({"Installation complete", "Installation incomplete"}, 60000);
+    run.completed = end == "Installation complete";
+    run.incomplete = end == "Installation incomplete";
+    run.details = w.Text(GetDlgItem(w.Page(), 1013));
     run.boxes = w.boxes;
     run.finalPosition = w.ProgressPosition(startCopy, 1009);
     run.closeOnly = w.ButtonVisible(0x3025) && w.ButtonText(0x3025) == "Close" &&

@@ -25,8 +25,11 @@ public:
 
     // Waits until the current page's title reads `title`, answering message boxes.
     bool WaitForPage(const char* title, DWORD ms = 20000);
+    // The same for any of `titles`; the title found, or "" on timeout.
+    std::string WaitForPageOf(const std::vector<std::string>& titles, DWORD ms = 20000);
     void PressNext();
     void PressFinish();
+    void PressCancel();
     // Sets an item of the current page: its text, or a check box's state.
     void SetText(int id, const std::string& text);
     void SetCheck(int id, int state);
@@ -72,7 +75,9 @@ struct SetupChoices {
 
 // What a wizard run showed.
 struct WizardRun {
-    bool completed = false;            // the completion page was reached
+    bool completed = false;            // the completion page was reached, reporting success
+    bool incomplete = false;           // the completion page was reached, reporting failures
+    std::string details;               // the completion page's list of what failed
     std::vector<std::string> boxes;    // message boxes on the way, in order
     std::vector<int> progress;         // positions of the start-copy page's bar
     int finalPosition = -1;            // the bar's position at the end
