@@ -11,6 +11,7 @@
 #include "foreign_items.h"
 #include "install_layout.h"
 #include "space_rules.h"
+#include "version_file.h"
 
 namespace setup {
 
@@ -21,8 +22,10 @@ typedef BOOL(WINAPI* GetDiskFreeSpaceExAProc)(LPCSTR, PULARGE_INTEGER, PULARGE_I
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 std::uint64_t SizeOf(const std::string& path) {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA(path.c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return 0;
+    FindClose(find);
     return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
@@ -42,26 +45,6 @@ bool SameBytes(const std::string& a, const std::string& b) {
     if (SizeOf(a) != SizeOf(b)) return false;
     std::string x, y;
     return ReadAll(a, x) && ReadAll(b, y) && x == y;
-}
-
-// The company named in the version resource of `path`; "" when it has none.
-std::string VersionCompany(const std::string& path) {
-    DWORD handle = 0;
-    DWORD size = GetFileVersionInfoSizeA(path.c_str(), &handle);
-    if (size == 0) return std::string();
-    std::vector<char> block(size);
-    if (!GetFileVersionInfoA(path.c_str(), 0, size, block.data())) return std::string();
-    WORD* translation = nullptr;
-    UINT length = 0;
-    if (!VerQueryValueA(block.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length) ||
-        length < 4)
-        return std::string();
-    char query[64];
-    wsprintfA(query, "\\StringFileInfo\\%04x%04x\\CompanyName", translation[0], translation[1]);
-    char* company = nullptr;
-    if (!VerQueryValueA(block.data(), query, reinterpret_cast<void**>(&company), &length) || !company)
-        return std::string();
-    return std::string(company);
 }
 
 // The target of the shortcut `link`; "" when it cannot be loaded.
@@ -166,7 +149,7 @@ std::string ForeignInDestination(const std::string& sourceDir, const std::string
     const std::string saver = systemDir + layout::kSaverFile;
     items.push_back(InTheWay(saver, r && product::SamePath(r->saverPath, saver) ? r : nullptr, Item::Saver,
                          SameBytes(saver, sourceDir + layout::kSaverFile) ||
-                             VersionCompany(saver) == "Brindlecroft"));
+                             product::FileCompany(saver) == "Brindlecroft"));
     const std::pair<const char*, Item> files[] = {
         {layout::kUninstaller, Item::Uninstaller}, {layout::kLicense, Item::License}, {layout::kReadme, Item::Readme}};
     for (const auto& f : files) {

@@ -2,10 +2,9 @@
 // progress bar and the framework's boxes, or quietly in an unattended run.
 #include "install_actions.h"
 
-#include <vector>
-
 #include "destination_checks.h"
 #include "setup_sheet.h"
+#include "version_file.h"
 
 #ifndef WHIRL_PRODUCT_URL
 #error "WHIRL_PRODUCT_URL is set by the build"
@@ -28,18 +27,8 @@ private:
 std::string OwnVersion() {
     char path[MAX_PATH] = "";
     DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    DWORD handle = 0;
-    DWORD size = n > 0 && n < MAX_PATH ? ::GetFileVersionInfoSizeA(path, &handle) : 0;
-    std::vector<char> block(size ? size : 1);
-    VS_FIXEDFILEINFO* info = nullptr;
-    UINT length = 0;
-    if (!size || !::GetFileVersionInfoA(path, 0, size, block.data()) ||
-        !::VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&info), &length) || !info)
-        return "1.0.0.1";
-    char text[48];
-    wsprintfA(text, "%u.%u.%u.%u", HIWORD(info->dwFileVersionMS), LOWORD(info->dwFileVersionMS),
-              HIWORD(info->dwFileVersionLS), LOWORD(info->dwFileVersionLS));
-    return text;
+    std::string version = n > 0 && n < MAX_PATH ? product::FileVersion(path) : std::string();
+    return version.empty() ? "1.0.0.1" : version;
 }
 
 int InstallWith(const setup::InstallChoices& choices, setup::InstallFeedback& feedback, product::StepLog& log) {

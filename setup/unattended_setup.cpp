@@ -7,6 +7,7 @@
 #include "destination_checks.h"
 #include "folder_paths.h"
 #include "install_actions.h"
+#include "system_folder.h"
 
 namespace {
 
@@ -15,12 +16,6 @@ public:
     void SetProgress(int) override {}
     void ReportError(const std::string&) override {}  // the step log has it
 };
-
-std::string SystemDir() {
-    char buffer[MAX_PATH] = "";
-    UINT n = GetSystemDirectoryA(buffer, MAX_PATH);
-    return n > 0 && n < MAX_PATH ? product::WithSlash(buffer) : std::string();
-}
 
 std::string ModuleFolder() {
     char path[MAX_PATH] = "";
@@ -50,7 +45,7 @@ int RunUnattendedSetup(const product::WizardOptions& options, product::LogFile& 
 
     setup::InstallChoices choices;
     choices.sourceDir = ModuleFolder();
-    choices.systemDir = SystemDir();
+    choices.systemDir = SaverSystemFolder().c_str();  // SysWOW64 under WOW64
     choices.installDir = options.destination.empty() ? kDefaultInstallDir : product::WithSlash(options.destination);
     const std::string programs = FindProgramsFolder(static_cast<int>(version.dwPlatformId));
     choices.programFolder = programs.empty() ? std::string() : product::WithSlash(programs) + "Whirlmark\\";

@@ -69,7 +69,14 @@ bool ScheduleIn9xWininit(const std::string& path) {
 
 // Removes `path` (a file or an empty folder) at the next restart.
 bool ScheduleRemoval(const std::string& path) {
-    if (IsNtFamily()) return MoveFileExA(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
+    if (IsNtFamily()) {
+        // Looked up here: the Windows 95 family has no working MoveFileExA.
+        typedef BOOL(WINAPI * MoveFileExAProc)(LPCSTR, LPCSTR, DWORD);
+        HMODULE kernel = GetModuleHandleA("kernel32.dll");
+        FARPROC proc = kernel ? GetProcAddress(kernel, "MoveFileExA") : nullptr;
+        auto moveLater = reinterpret_cast<MoveFileExAProc>(reinterpret_cast<void (*)()>(proc));
+        return moveLater && moveLater(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
+    }
     return ScheduleIn9xWininit(path);
 }
 

@@ -5,6 +5,7 @@
 
 #include "folder_paths.h"
 #include "install_layout.h"
+#include "system_folder.h"
 
 namespace uninstall {
 
@@ -15,20 +16,10 @@ public:
     void SetProgress(int) override {}
 };
 
-std::string SystemDir() {
-    char buffer[MAX_PATH] = "";
-    UINT n = GetSystemDirectoryA(buffer, MAX_PATH);
-    return n > 0 && n < MAX_PATH ? product::WithSlash(buffer) : std::string();
-}
-
-// The folders the saver may have been installed in: the system directory, and on
-// 64-bit Windows the 32-bit one.
+// The folders a record may name the saver in: the one Setup installs it into (SysWOW64
+// under WOW64) first, then the system folder.
 std::vector<std::string> SaverFolders() {
-    std::vector<std::string> folders{SystemDir()};
-    char windows[MAX_PATH] = "";
-    UINT n = GetWindowsDirectoryA(windows, MAX_PATH);
-    if (n > 0 && n < MAX_PATH) folders.push_back(product::WithSlash(windows) + "SysWOW64\\");
-    return folders;
+    return {SaverSystemFolder().c_str(), SystemFolder().c_str()};
 }
 
 std::string SelfPath() {

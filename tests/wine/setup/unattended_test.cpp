@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 namespace {
 
 const char kMedium[] = "C:\\medium\\";
@@ -101,13 +99,9 @@ TEST_F(Unattended, RoundTripIntoAnExistingFolderKeepsEveryDecoy) {
     EXPECT_EQ(ic::SaverEntry(), previous);
     EXPECT_EQ(ic::ScreenSaverSwitch(), "0");
     // The running Uninstall.exe goes at the next restart; its folder is the user's and stays.
-    char pending[4096] = "";
-    DWORD size = sizeof pending;
-    ASSERT_EQ(RegGetValueA(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Control\\Session Manager",
-                           "PendingFileRenameOperations", RRF_RT_REG_MULTI_SZ, nullptr, pending, &size),
-              ERROR_SUCCESS);
-    EXPECT_STRCASEEQ(pending, ("\\??\\" + dir + "Uninstall.exe").c_str());
-    EXPECT_EQ(pending[std::strlen(pending) + 1], '\0') << "the folder is not ours to remove";
+    std::vector<std::string> scheduled = ic::PendingRemovals();
+    ASSERT_EQ(scheduled.size(), 1u);
+    EXPECT_STRCASEEQ(scheduled[0].c_str(), (dir + "Uninstall.exe").c_str());
 }
 
 TEST_F(Unattended, ReadOnlyMediumInstallsWritableFilesAndInstallsAgain) {

@@ -205,6 +205,25 @@ bool KeyExists(const std::string& key) {
     return true;
 }
 
+std::vector<std::string> PendingRemovals() {
+    std::vector<char> data(65536);
+    DWORD size = static_cast<DWORD>(data.size());
+    std::vector<std::string> out;
+    if (RegGetValueA(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Control\\Session Manager",
+                     "PendingFileRenameOperations", RRF_RT_REG_MULTI_SZ, nullptr, data.data(), &size) != ERROR_SUCCESS)
+        return out;
+    // Pairs of source and target; an empty target means the source is deleted.
+    for (std::size_t at = 0; at < size;) {
+        std::string source(data.data() + at);
+        at += source.size() + 1;
+        if (source.empty()) continue;
+        std::string target(at < size ? data.data() + at : "");
+        at += target.size() + 1;
+        if (target.empty() && source.rfind("\\??\\", 0) == 0) out.push_back(source.substr(4));
+    }
+    return out;
+}
+
 std::vector<std::string> Snapshot(const std::vector<std::string>& roots) {
     std::vector<std::string> out;
     for (const std::string& root : roots) ListFolder(WithSlash(root), out);

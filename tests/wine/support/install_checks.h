@@ -45,6 +45,10 @@ std::string ScreenSaverSwitch();
 std::string DumpKey(const std::string& key);
 bool KeyExists(const std::string& key);
 
+// The files and folders scheduled for removal at the next restart (the sources of
+// PendingFileRenameOperations, without their "\??\" prefix), in order.
+std::vector<std::string> PendingRemovals();
+
 // Every file and folder below each of `roots`, one path a line, sorted, with file sizes.
 std::vector<std::string> Snapshot(const std::vector<std::string>& roots);
 

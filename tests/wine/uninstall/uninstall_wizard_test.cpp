@@ -106,7 +106,11 @@ TEST_F(UninstallWizard, RoundTripThroughTheInstalledShortcut) {
     ASSERT_TRUE(w.Attach());
     ExpectCleanRun(Remove(w, "uninstall/round-trip"));
     // A running program's file cannot be deleted: Uninstall.exe and its folder stay, and
-    // nothing else of the installation.
+    // nothing else of the installation, until the next restart removes both.
+    std::vector<std::string> scheduled = ic::PendingRemovals();
+    ASSERT_EQ(scheduled.size(), 2u);
+    EXPECT_STRCASEEQ(scheduled[0].c_str(), (std::string(kInstallDir) + "Uninstall.exe").c_str());
+    EXPECT_STRCASEEQ(scheduled[1].c_str(), std::string(kInstallDir, sizeof kInstallDir - 2).c_str());
     std::vector<std::string> after = Files();
     std::vector<std::string> left;
     for (const std::string& f : after)
