@@ -7,10 +7,37 @@ BEGIN_MESSAGE_MAP(CWizardPage, CPropertyPage)
     ON_MESSAGE_VOID(WM_PAINT, DrawSideBitmap)
 END_MESSAGE_MAP()
 
+namespace {
+
+// Gives the title line the height its text needs in `font`, where the font, which grows
+// with the DPI in whole pixels, wraps a title that fits on one line at 96 DPI.
+void FitTitleHeight(HWND title, HFONT font) {
+    RECT r;
+    if (!title || !font || !::GetWindowRect(title, &r)) return;
+    char text[256] = "";
+    ::GetWindowTextA(title, text, sizeof text);
+    HDC dc = ::GetDC(title);
+    if (!dc) return;
+    HGDIOBJ previous = ::SelectObject(dc, font);
+    RECT need{0, 0, r.right - r.left, 0};
+    ::DrawTextA(dc, text, -1, &need, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    ::SelectObject(dc, previous);
+    ::ReleaseDC(title, dc);
+    if (need.bottom > r.bottom - r.top)
+        ::SetWindowPos(title, nullptr, 0, 0, r.right - r.left, need.bottom,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
 BOOL CWizardPage::OnSetActive() {
     BOOL result = CPropertyPage::OnSetActive();
     CWizardSheet* sheet = GetWizardSheet();
-    if (sheet) GetDlgItem(IDC_TITLE).SetFont(sheet->GetTitleFont(), TRUE);
+    if (sheet) {
+        CWnd title = GetDlgItem(IDC_TITLE);
+        title.SetFont(sheet->GetTitleFont(), TRUE);
+        FitTitleHeight(title.m_hWnd, static_cast<HFONT>(sheet->GetTitleFont()->GetSafeHandle()));
+    }
     return result;
 }
 
