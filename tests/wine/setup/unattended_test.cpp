@@ -141,3 +141,21 @@ TEST_F(Unattended, RelativeDestinationAndBadArgumentsAreRefused) {
     EXPECT_EQ(Machine("C:\\Whirlmark\\"), before);
     EXPECT_FALSE(ic::FolderExists("C:\\medium\\Whirlmark"));
 }
+
+TEST_F(Unattended, Windows95FamilyRemovesTheRunningUninstallerThroughWininit) {
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "Software\\Wine", &key), ERROR_SUCCESS);
+    RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>("win98"), 6);
+    RegCloseKey(key);
+    const std::string dir = "C:\\Program Files\\Whirlmark\\";
+    ASSERT_TRUE(ic::WriteBytes("C:\\windows\\wininit.ini", "[rename]\r\nNUL=C:\\OLD.TMP\r\n"));
+    ASSERT_EQ(Setup("/S"), 0u);
+    ASSERT_EQ(RunQuietly(dir + "Uninstall.exe", "/S"), 0u);
+    std::string wininit;
+    ASSERT_TRUE(ic::ReadBytes("C:\\windows\\wininit.ini", wininit));
+    // The earlier entry stays first; the file, then its folder, follow in short form.
+    const std::string expected = "[rename]\r\nNUL=C:\\OLD.TMP\r\nNUL=" + ic::ShortPath(dir + "Uninstall.exe") +
+                                 "\r\nNUL=" + ic::ShortPath(dir.substr(0, dir.size() - 1)) + "\r\n";
+    EXPECT_EQ(wininit, expected);
+    EXPECT_TRUE(ic::PendingRemovals().empty());
+}
