@@ -7,11 +7,13 @@ namespace {
 
 constexpr DWORD kSearchSystem32 = 0x00000800;  // LOAD_LIBRARY_SEARCH_SYSTEM32
 
-// Loaded by name by comctl32 6, the shell and the property sheet: the documented
-// planting cases and what a load trace under Wine shows.
+// Loaded by name by comctl32 6, the shell and the property sheet, and not Known DLLs:
+// the documented planting cases (uxtheme, dwmapi, version and the Vista/7 helpers
+// cryptbase, profapi, propsys, ntmarta) and what a load trace of Setup under Wine shows
+// (uxtheme, version, msimg32).
 const char* const kPulledInByName[] = {
-    "uxtheme.dll", "dwmapi.dll", "version.dll", "cryptbase.dll", "profapi.dll",
-    "propsys.dll", "ntmarta.dll", "winmm.dll",
+    "uxtheme.dll",   "dwmapi.dll",  "version.dll", "msimg32.dll",
+    "cryptbase.dll", "profapi.dll", "propsys.dll", "ntmarta.dll",
 };
 
 template <class Proc>
