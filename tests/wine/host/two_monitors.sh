@@ -7,7 +7,7 @@
 # Usage: two_monitors.sh SAVER.scr XORG_CONFIG SCRATCH SCREENSHOT_DIR
 set -u
 saver=$1 config=$2 scratch=$3 shots=$4
-rm -rf "$scratch"; mkdir -p "$scratch/home" "$shots"
+rm -rf "$scratch" 2>/dev/null; mkdir -p "$scratch/home" "$shots"
 export HOME="$scratch/home" XDG_CACHE_HOME="$scratch/home/.cache" XDG_CONFIG_HOME="$scratch/home/.config"
 export XDG_DATA_HOME="$scratch/home/.local/share" WINEPREFIX="$scratch/prefix" WINEARCH=win64
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
@@ -32,6 +32,8 @@ for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; kill -0 $xorg 2>/dev/
 xdpyinfo >/dev/null 2>&1 || { xorg=""; skip "Xorg with the dummy driver did not start (log: $scratch/xorg.log)"; }
 xrandr --addmode DUMMY1 800x600 && xrandr --output DUMMY1 --mode 800x600 --right-of DUMMY0 ||
   skip "xrandr could not add the second output"
+sleep 1
+[ "$(xrandr --listmonitors | head -n1)" = "Monitors: 2" ] || skip "xrandr shows $(xrandr --listmonitors | head -n1)"
 
 timeout -k 5 300 "$wine" wineboot -i >/dev/null 2>&1
 timeout -k 5 60 /usr/lib/wine/wineserver -w
@@ -46,14 +48,14 @@ for _ in $(seq 240); do
   xwininfo -root -tree 2>/dev/null | grep -q '"SaverWindow"' && break
   sleep 0.25
 done
-# Wait for the first frame on the second monitor, then let it draw a while.
-for _ in $(seq 60); do
-  /usr/bin/import -window root "$shot" 2>/dev/null &&
-    [ "$(/usr/bin/convert "$shot" -crop 40x40+1044+20 -format '%[fx:maxima.intensity > 0]' info:)" = 1 ] && break
-  sleep 1
+# Let the scene load and draw a while (a screenshot taken while it starts up can keep it
+# from drawing), then take the picture; a few more tries on a slow machine.
+sleep 8
+for _ in $(seq 10); do
+  /usr/bin/import -window root "$shot" || { echo "FAIL: no screenshot"; exit 1; }
+  [ "$(/usr/bin/convert "$shot" -crop 40x40+1044+20 -format '%[fx:maxima.intensity > 0]' info:)" = 1 ] && break
+  sleep 3
 done
-sleep 3
-/usr/bin/import -window root "$shot" || { echo "FAIL: no screenshot"; exit 1; }
 xdotool key space >/dev/null 2>&1
 
 failures=0
