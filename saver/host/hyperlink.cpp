@@ -10,7 +10,7 @@ namespace {
 const char kClassName[] = "HyperLinkWnd";
 
 // Registers "HyperLinkWnd" once per process; the background brush is made only then.
-void RegisterLinkClass(HMODULE& cursorModule) {
+void RegisterLinkClass(Module& cursorModule) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSEXA existing{};
     existing.cbSize = sizeof existing;
@@ -18,13 +18,8 @@ void RegisterLinkClass(HMODULE& cursorModule) {
 
     HCURSOR cursor = nullptr;
     if (GetWindowsVersionClass() == 2) {
-        char path[MAX_PATH + 16];
-        UINT n = GetWindowsDirectoryA(path, MAX_PATH);
-        if (n > 0 && n < MAX_PATH) {
-            lstrcatA(path, "\\winhlp32.exe");
-            cursorModule = LoadLibraryExA(path, nullptr, LOAD_LIBRARY_AS_DATAFILE);
-            if (cursorModule) cursor = LoadCursorA(cursorModule, MAKEINTRESOURCEA(106));
-        }
+        cursorModule = Module::FromWindowsDirectory("winhlp32.exe", LOAD_LIBRARY_AS_DATAFILE);
+        if (cursorModule) cursor = LoadCursorA(cursorModule.get(), MAKEINTRESOURCEA(106));
     } else {
         cursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND));
     }
@@ -88,7 +83,6 @@ HyperLink::~HyperLink() {
         SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
         DestroyWindow(window_);
     }
-    if (cursorModule_) FreeLibrary(cursorModule_);
     if (font_) DeleteObject(font_);
 }
 
@@ -148,28 +142,17 @@ void HyperLink::OnClick() {
 
 bool HyperLink::SendMailTo() {
     ULONG result = MAPI_E_FAILURE;
-    char path[MAX_PATH + 16];
-    UINT n = GetSystemDirectoryA(path, MAX_PATH);
-    HMODULE mapi = nullptr;
-    if (n > 0 && n < MAX_PATH) {
-        lstrcatA(path, "\\MAPI32.DLL");
-        mapi = LoadLibraryA(path);
-    }
-    if (mapi) {
-        auto send = reinterpret_cast<LPMAPISENDMAIL>(
-            reinterpret_cast<void*>(GetProcAddress(mapi, "MAPISendMail")));
-        if (send) {
-            MapiRecipDesc recipient{};
-            recipient.ulRecipClass = MAPI_TO;
-            recipient.lpszName = const_cast<LPSTR>(look_.caption.c_str());
-            recipient.lpszAddress = const_cast<LPSTR>(look_.address.c_str());
-            MapiMessage message{};
-            message.nRecipCount = 1;
-            message.lpRecips = &recipient;
-            result = send(0, reinterpret_cast<ULONG_PTR>(parent_), &message,
-                          MAPI_LOGON_UI | MAPI_DIALOG, 0);
-        }
-        FreeLibrary(mapi);
+    const Module mapi = Module::FromSystemDirectory("MAPI32.DLL");
+    if (auto send = mapi.Find<LPMAPISENDMAIL>("MAPISendMail")) {
+        MapiRecipDesc recipient{};
+        recipient.ulRecipClass = MAPI_TO;
+        recipient.lpszName = const_cast<LPSTR>(look_.caption.c_str());
+        recipient.lpszAddress = const_cast<LPSTR>(look_.address.c_str());
+        MapiMessage message{};
+        message.nRecipCount = 1;
+        message.lpRecips = &recipient;
+        result = send(0, reinterpret_cast<ULONG_PTR>(parent_), &message,
+                      MAPI_LOGON_UI | MAPI_DIALOG, 0);
     }
     if (result != SUCCESS_SUCCESS) {
         MessageBoxA(parent_, "MAPI Failed", "Error", MB_OK);

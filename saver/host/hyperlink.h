@@ -8,6 +8,7 @@
 #include <string>
 
 #include "hyperlink_rules.h"
+#include "module.h"
 
 constexpr UINT_PTR HOVER_TIMER_ID = 1000;
 
@@ -40,7 +41,7 @@ private:
     void OnClick();
 
     HWND window_ = nullptr;
-    HMODULE cursorModule_ = nullptr;
+    Module cursorModule_;  // winhlp32.exe as data, where the system has no hand cursor
     HFONT font_ = nullptr;
     unsigned char visited_ = 0;
     unsigned char hovering_ = 0;

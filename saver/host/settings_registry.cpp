@@ -1,6 +1,7 @@
 // Reading and writing the saver's settings in the registry of the current user.
 #include <windows.h>
 
+#include "registry_key.h"
 #include "settings.h"
 
 namespace {
@@ -22,32 +23,26 @@ void SaverSettings::ReadSystemSaverValues() {
     passwordDelay = kDefaultPasswordDelay;
     mouseThreshold = kDefaultMouseThreshold;
     inPasswordCheck = 0;
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSystemSaverKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return;
-    ReadFourBytes(key, kPasswordDelayValue, &passwordDelay);
-    ReadFourBytes(key, kMouseThresholdValue, &mouseThreshold);
-    RegCloseKey(key);
+    const RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, kSystemSaverKey);
+    if (!key) return;
+    ReadFourBytes(key.get(), kPasswordDelayValue, &passwordDelay);
+    ReadFourBytes(key.get(), kMouseThresholdValue, &mouseThreshold);
 }
 
 void SaverSettings::ReadSettings() {
     SetDefaults();
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return;
-    for (const SettingEntry& entry : kSettingsTable) ReadFourBytes(key, entry.valueName, &(this->*entry.field), true);
-    RegCloseKey(key);
+    const RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, kSettingsKey);
+    if (!key) return;
+    for (const SettingEntry& entry : kSettingsTable)
+        ReadFourBytes(key.get(), entry.valueName, &(this->*entry.field), true);
 }
 
 void SaverSettings::WriteSettings() const {
-    HKEY key;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
-        return;
+    const RegistryKey key = RegistryKey::Create(HKEY_CURRENT_USER, kSettingsKey);
+    if (!key) return;
     for (const SettingEntry& entry : kSettingsTable) {
         DWORD value = static_cast<DWORD>(this->*entry.field);
-        RegSetValueExA(key, entry.valueName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+        RegSetValueExA(key.get(), entry.valueName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
                        sizeof value);
     }
-    RegCloseKey(key);
 }

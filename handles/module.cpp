@@ -1,0 +1,57 @@
+// Module: loading by full path or restricted search, borrowing, function look-up.
+#include "module.h"
+
+#include <cstring>
+
+Module::~Module() { Release(); }
+
+Module::Module(Module&& other) noexcept : handle_(other.handle_), owned_(other.owned_) {
+    other.handle_ = nullptr;
+    other.owned_ = false;
+}
+
+Module& Module::operator=(Module&& other) noexcept {
+    if (this != &other) {
+        Release();
+        handle_ = other.handle_;
+        owned_ = other.owned_;
+        other.handle_ = nullptr;
+        other.owned_ = false;
+    }
+    return *this;
+}
+
+void Module::Release() {
+    if (handle_ && owned_) FreeLibrary(handle_);
+    handle_ = nullptr;
+    owned_ = false;
+}
+
+Module Module::InFolder(UINT (WINAPI* folder)(LPSTR, UINT), const char* name, DWORD flags) {
+    char path[MAX_PATH];
+    UINT length = folder(path, MAX_PATH);
+    std::size_t nameLength = std::strlen(name);
+    if (length == 0 || length + 1 + nameLength >= MAX_PATH) return Module();
+    if (path[length - 1] != '\\') path[length++] = '\\';
+    std::memcpy(path + length, name, nameLength + 1);
+    return Module(LoadLibraryExA(path, nullptr, flags), true);
+}
+
+Module Module::FromSystemDirectory(const char* name, DWORD flags) {
+    return InFolder(GetSystemDirectoryA, name, flags);
+}
+
+Module Module::FromWindowsDirectory(const char* name, DWORD flags) {
+    return InFolder(GetWindowsDirectoryA, name, flags);
+}
+
+Module Module::ByName(const char* name, DWORD flags) {
+    return Module(LoadLibraryExA(name, nullptr, flags), true);
+}
+
+Module Module::Loaded(const char* name) { return Module(GetModuleHandleA(name), false); }
+
+void* Module::Address(const char* name) const {
+    if (!handle_) return nullptr;
+    return reinterpret_cast<void*>(GetProcAddress(handle_, name));
+}
