@@ -43,25 +43,26 @@ void ShowNumber(HWND dialog, int control, int value) {
 }
 
 void FillControls(HWND dialog, const SaverSettings& s) {
-    for (const DialogBinding& b : kDialogBindings) {
+    for (const SettingEntry& b : kSettingsTable) {
         const std::int32_t value = s.*b.field;
         HWND control = GetDlgItem(dialog, b.control);
         switch (b.kind) {
         case DialogControlKind::Speed:
-            SendMessageA(control, TBM_SETRANGE, TRUE, MAKELPARAM(0, kSpeedMax));
+            SendMessageA(control, TBM_SETRANGE, TRUE, MAKELPARAM(0, b.maximum));
             SendMessageA(control, TBM_SETPOS, TRUE, TrackbarPosition(value));
             ShowNumber(dialog, b.valueControl, value);
             break;
         case DialogControlKind::RadioGroup: {
             int index = RadioIndexForLogoSize(value);
-            if (index >= 0) CheckRadioButton(dialog, b.control, b.control + 2, b.control + index);
+            if (index >= 0)
+                CheckRadioButton(dialog, b.control, b.control + b.maximum, b.control + index);
             break;
         }
         case DialogControlKind::CheckBox:
             CheckDlgButton(dialog, b.control, static_cast<UINT>(value));
             break;
         case DialogControlKind::Texture:
-            for (int slot = 0; slot < TEXTURE_NAME_COUNT; ++slot)
+            for (int slot = 0; slot <= b.maximum; ++slot)
                 SendMessageA(control, CB_ADDSTRING, 0,
                              reinterpret_cast<LPARAM>(TextureDisplayName(slot).c_str()));
             SendMessageA(control, CB_SETCURSEL, static_cast<WPARAM>(value), 0);
@@ -74,11 +75,11 @@ void FillControls(HWND dialog, const SaverSettings& s) {
 }
 
 void StoreControls(HWND dialog, SaverSettings& s) {
-    for (const DialogBinding& b : kDialogBindings) {
+    for (const SettingEntry& b : kSettingsTable) {
         std::int32_t& value = s.*b.field;
         switch (b.kind) {
         case DialogControlKind::RadioGroup:
-            for (int i = 0; i < 3; ++i) {
+            for (int i = 0; i <= b.maximum; ++i) {
                 if (IsDlgButtonChecked(dialog, b.control + i) == BST_CHECKED) {
                     value = i;
                     break;
@@ -99,7 +100,7 @@ void StoreControls(HWND dialog, SaverSettings& s) {
 }
 
 void OnSliderReleased(HWND dialog, HWND slider, SaverSettings& s) {
-    const DialogBinding* b = FindSpeedBinding(GetDlgCtrlID(slider));
+    const SettingEntry* b = FindSpeedSetting(GetDlgCtrlID(slider));
     if (!b) return;
     const int speed = SpeedFromTrackbar(static_cast<int>(SendMessageA(slider, TBM_GETPOS, 0, 0)));
     s.*b->field = speed;

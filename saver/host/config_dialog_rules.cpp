@@ -1,23 +1,11 @@
-// Bindings of the stored settings to the controls of dialog 104; see config_dialog_rules.h.
+// Controls of dialog 104 and the settings they show; see config_dialog_rules.h.
 #include "config_dialog_rules.h"
 
-#include "config_dialog_ids.h"
 #include "texture_names.h"
 
-const DialogBinding kDialogBindings[kSettingsCount] = {
-    {&SaverSettings::showBackground, DialogControlKind::CheckBox, IDC_SHOW_BACKGROUND, 0},
-    {&SaverSettings::logoSize, DialogControlKind::RadioGroup, IDC_SIZE_SMALL, 0},
-    {&SaverSettings::interactive, DialogControlKind::CheckBox, IDC_INTERACTIVE, 0},
-    {&SaverSettings::speedX, DialogControlKind::Speed, IDC_SPEED_X, IDC_SPEED_X_VALUE},
-    {&SaverSettings::speedY, DialogControlKind::Speed, IDC_SPEED_Y, IDC_SPEED_Y_VALUE},
-    {&SaverSettings::speedZ, DialogControlKind::Speed, IDC_SPEED_Z, IDC_SPEED_Z_VALUE},
-    {&SaverSettings::backTexture, DialogControlKind::Texture, IDC_BACK_TEXTURE, 0},
-    {&SaverSettings::iconTexture, DialogControlKind::Texture, IDC_ICON_TEXTURE, 0},
-};
-
-const DialogBinding* FindSpeedBinding(int control) {
-    for (const DialogBinding& b : kDialogBindings)
-        if (b.kind == DialogControlKind::Speed && b.control == control) return &b;
+const SettingEntry* FindSpeedSetting(int control) {
+    for (const SettingEntry& e : kSettingsTable)
+        if (e.kind == DialogControlKind::Speed && e.control == control) return &e;
     return nullptr;
 }
 

@@ -1,5 +1,5 @@
-// What the configuration dialog shows for each stored setting and how a control's state
-// becomes a setting again. Portable; the dialog procedure is in config_dialog.cpp.
+// How a control's state of the configuration dialog becomes a setting again (which
+// control shows which setting is in kSettingsTable). Portable; the dialog procedure is in config_dialog.cpp.
 #pragma once
 
 #include <cstddef>
@@ -7,28 +7,8 @@
 
 #include "settings.h"
 
-// How a stored setting appears in dialog 104.
-enum class DialogControlKind {
-    CheckBox,    // check state is the value
-    RadioGroup,  // three radio buttons from `control` on: value 0, 1, 2
-    Speed,       // vertical trackbar at 100 - value, the value shown by `valueControl`
-    Texture,     // drop-down list of the texture names; the selection is the slot
-};
-
-struct DialogBinding {
-    std::int32_t SaverSettings::*field;
-    DialogControlKind kind;
-    int control;
-    int valueControl;  // Speed only: the static showing the number; 0 otherwise
-};
-
-// One binding for each entry of kSettingsTable, in the same order.
-extern const DialogBinding kDialogBindings[kSettingsCount];
-
-// The binding whose trackbar is `control`; null when none is.
-const DialogBinding* FindSpeedBinding(int control);
-
-constexpr int kSpeedMax = 100;
+// The stored setting whose trackbar is `control` (see kSettingsTable); null when none is.
+const SettingEntry* FindSpeedSetting(int control);
 
 // Trackbar position for a speed and back: the top of the slider is the fastest.
 constexpr int TrackbarPosition(int speed) { return kSpeedMax - speed; }

@@ -58,12 +58,30 @@ struct SaverSettings {
     void EndPasswordCheck();
 };
 
-// One stored setting: registry value name, field of SaverSettings, default.
+// How a stored setting appears in the configuration dialog (dialog 104).
+enum class DialogControlKind {
+    CheckBox,    // check state is the value
+    RadioGroup,  // radio buttons from `control` on, one per value 0 to `maximum`
+    Speed,       // vertical trackbar of 0 to `maximum` at `maximum` - value (the top is
+                 // the fastest), the value shown by `valueControl`
+    Texture,     // drop-down list of the texture names; the selection is the slot
+};
+
+// One stored setting: registry value name, field of SaverSettings, default, and the
+// dialog's control for it with the largest value the control can show (the smallest
+// is 0).
 struct SettingEntry {
     const char* valueName;
     std::int32_t SaverSettings::*field;
     std::int32_t defaultValue;
+    DialogControlKind kind;
+    int control;
+    int valueControl;  // Speed only: the static showing the number; 0 otherwise
+    std::int32_t maximum;
 };
+
+// The fastest spin speed the dialog sets.
+constexpr std::int32_t kSpeedMax = 100;
 
 // The eight user settings in registry order. Registry read and write, and the
 // configuration dialog, iterate this table.

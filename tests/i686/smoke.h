@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "install_layout.h"
+
 namespace smoke {
 
 // Process exit codes of the driver; run-smoke.sh counts them.
@@ -36,7 +38,7 @@ bool FileExists(const std::string& path);
 bool SameFile(const std::string& a, const std::string& b);
 
 // The saver's registry key and the maker's key above it.
-extern const char kSettingsKey[];
+inline constexpr const char* kSettingsKey = layout::kSettingsKey;
 extern const char kMakerKey[];
 // Removes the maker's key with everything below it (a fresh, never-run machine).
 void ForgetProduct();

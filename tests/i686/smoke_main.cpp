@@ -16,7 +16,6 @@
 
 namespace smoke {
 
-const char kSettingsKey[] = "Software\\Brindlecroft\\Whirlmark\\1.0\\Settings";
 const char kMakerKey[] = "Software\\Brindlecroft";
 
 namespace {

@@ -1,4 +1,4 @@
-// The dialog's bindings of the stored settings, trackbar scale, radio and list rules.
+// The dialog's controls of the stored settings, trackbar scale, radio and list rules.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -10,10 +10,8 @@ namespace {
 
 TEST(ConfigDialogRules, EveryStoredSettingHasOneControl) {
     std::set<int> controls;
-    for (std::size_t i = 0; i < kSettingsCount; ++i) {
-        EXPECT_EQ(kDialogBindings[i].field, kSettingsTable[i].field) << i;
-        EXPECT_TRUE(controls.insert(kDialogBindings[i].control).second) << i;
-    }
+    for (std::size_t i = 0; i < kSettingsCount; ++i)
+        EXPECT_TRUE(controls.insert(kSettingsTable[i].control).second) << i;
 }
 
 TEST(ConfigDialogRules, SpeedSlidersAndTheirNumbers) {
@@ -23,13 +21,13 @@ TEST(ConfigDialogRules, SpeedSlidersAndTheirNumbers) {
         {IDC_SPEED_Z, IDC_SPEED_Z_VALUE, &SaverSettings::speedZ},
     };
     for (const auto& s : speeds) {
-        const DialogBinding* b = FindSpeedBinding(s.slider);
+        const SettingEntry* b = FindSpeedSetting(s.slider);
         ASSERT_NE(b, nullptr);
         EXPECT_EQ(b->valueControl, s.number);
         EXPECT_EQ(b->field, s.field);
     }
-    EXPECT_EQ(FindSpeedBinding(IDC_SHOW_BACKGROUND), nullptr);
-    EXPECT_EQ(FindSpeedBinding(IDC_SPEED_X_VALUE), nullptr);
+    EXPECT_EQ(FindSpeedSetting(IDC_SHOW_BACKGROUND), nullptr);
+    EXPECT_EQ(FindSpeedSetting(IDC_SPEED_X_VALUE), nullptr);
 }
 
 TEST(ConfigDialogRules, TrackbarTopIsFastest) {

@@ -1,5 +1,6 @@
 // The settings table: names, order and defaults as stored in the registry.
 #include "settings.h"
+#include "install_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -45,3 +46,6 @@ TEST(SettingsTable, FindSettingByField) {
     EXPECT_EQ(std::string(FindSetting(&SaverSettings::speedZ)->valueName), "Z Speed");
     EXPECT_EQ(FindSetting(&SaverSettings::closeRequested), nullptr);
 }
+
+// The saver shares no code with the wizards: this is what keeps their key the same.
+TEST(SettingsTable, SaverAndWizardsUseOneKey) { EXPECT_STREQ(kSettingsKey, layout::kSettingsKey); }

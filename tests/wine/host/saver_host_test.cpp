@@ -1,6 +1,7 @@
 // The saver under Wine as Windows starts it: full-screen window, close rules, password
 // components on both Windows families, preview as a child window, the other switches
 // and what lands in the registry.
+#include "settings.h"
 #include "wine_test.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,6 @@
 #include <string>
 
 namespace {
-const char kSettingsKey[] = "Software\\Brindlecroft\\Whirlmark\\1.0\\Settings";
 const char kSystemKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Screen Savers";
 const char kDoubleKey[] = "Software\\Brindlecroft\\PasswordDouble";
 

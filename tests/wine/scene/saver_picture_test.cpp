@@ -2,6 +2,7 @@
 // fills the frame, the logo spins in the middle, the settings change the picture, and
 // the keypad's texture choices outlive the run.
 #include "picture.h"
+#include "settings.h"
 #include "wine_test.h"
 
 #include <windows.h>
@@ -12,7 +13,6 @@
 #include <string>
 
 namespace {
-const char kSettingsKey[] = "Software\\Brindlecroft\\Whirlmark\\1.0\\Settings";
 const double kBorder = 0.1;  // the outer tenth of each side
 
 void WriteSetting(const char* name, DWORD value) {

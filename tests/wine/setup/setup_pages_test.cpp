@@ -2,6 +2,8 @@
 // buttons of each page, the licence text, the free-space check on a really small
 // drive, the folder browser, the program-folder list for both Windows families, the
 // extra option, the ways out, and a screenshot of every page.
+#include "install_layout.h"
+
 #include <windows.h>
 #include <commctrl.h>
 #include <shlobj.h>
@@ -536,7 +538,7 @@ TEST_F(SetupWizard, ChosenValuesReachTheInstallation) {
     s.Press(PSBTN_FINISH);
     EXPECT_EQ(s.WaitForExit(), 0u);
 
-    const char* key = "Software\\Brindlecroft\\Whirlmark\\1.0\\Settings";
+    const char* key = layout::kSettingsKey;
     std::string dataRoot, programFolder;
     ASSERT_TRUE(wt::ReadString(HKEY_CURRENT_USER, key, "DataRoot", dataRoot));
     EXPECT_EQ(dataRoot, "C:\\Games\\Whirl\\");

@@ -1,6 +1,7 @@
 // The real Setup.exe driven through its wizard under Wine, each test in a fresh prefix,
 // then the machine inspected: files, registry, shortcuts, system.ini, progress, boxes.
 #include "install_checks.h"
+#include "install_layout.h"
 #include "wizard_driver.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,7 @@ namespace {
 
 const char kMedium[] = "C:\\medium\\";
 const char kDefaultDir[] = "C:\\Program Files\\Whirlmark\\";
-const char kSettings[] = "Software\\Brindlecroft\\Whirlmark\\1.0\\Settings";
+const char* const kSettings = layout::kSettingsKey;
 const std::vector<int> kFullProgress{0, 15, 30, 45, 60, 75, 90, 100};
 
 // The folders directly in C:\.

@@ -1,6 +1,7 @@
 // The real Uninstall.exe under Wine after the real Setup, each test in a fresh prefix:
 // the install-remove round trip, what must survive, and an unreadable install location.
 #include "install_checks.h"
+#include "install_layout.h"
 #include "wizard_driver.h"
 
 #include <shellapi.h>
@@ -164,7 +165,7 @@ TEST_F(UninstallWizard, WhatIsNotOursSurvives) {
 
 TEST_F(UninstallWizard, MissingProductKeyWarnsTwiceAndDeletesNothingByName) {
     Install();
-    for (const char* key : {"Software\\Brindlecroft\\Whirlmark\\1.0\\Settings",
+    for (const char* key : {layout::kSettingsKey,
                             "Software\\Brindlecroft\\Whirlmark\\1.0", "Software\\Brindlecroft\\Whirlmark"})
         ASSERT_EQ(RegDeleteKeyA(HKEY_CURRENT_USER, key), ERROR_SUCCESS) << key;
     const std::string here = "C:\\decoys\\";
