@@ -18,8 +18,7 @@ medium=${WHIRL_SMOKE_MEDIUM:-$top/build/win32/medium}
 bin=$top/build/win32/bin
 work=$top/build/win32/i686-smoke
 wine=/usr/lib/wine/wine
-wine64=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver
+source "$top/scripts/private-wine.sh"
 count=$(($(wc -w <<<"$tests") + 1))
 
 say() { echo "i686 smoke: $*"; }
@@ -53,25 +52,16 @@ fi
 
 # Everything Wine and Mesa write goes into the scratch folder.
 rm -rf "$work"
-mkdir -p "$work/home" "$work/shots"
-export HOME="$work/home" XDG_CACHE_HOME="$work/home/.cache" XDG_CONFIG_HOME="$work/home/.config"
-export XDG_DATA_HOME="$work/home/.local/share" WINEPREFIX="$work/prefix" WINEARCH=win64
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
+mkdir -p "$work/shots"
+wine_env "$work"
 export WHIRL_SMOKE_SHOTS
 WHIRL_SMOKE_SHOTS=$(winpath "$work/shots")
 
-Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.05
-done
-export DISPLAY=":$(head -n1 "$work/display")"
+start_display "$work" "$screen"
 
 cleanup() {
   timeout -k 2 20 "$wineserver" -k >/dev/null 2>&1
-  kill "$xvfb" 2>/dev/null
-  wait "$xvfb" 2>/dev/null
+  stop_display
   if [ "${WHIRL_KEEP_RUN:-0}" = 1 ]; then
     say "scratch kept in $work"
   else
@@ -83,7 +73,7 @@ trap cleanup EXIT
 # One WoW64 prefix (64-bit Wine makes it; it runs 32-bit programs too), with a server
 # that stays up between the tests so each start is quicker.
 t=$(date +%s.%N)
-if ! timeout -k 5 300 "$wine64" wineboot -i >/dev/null 2>&1 || ! timeout -k 5 120 "$wineserver" -w; then
+if ! boot_prefix; then
   say "could not create the WoW64 prefix"
   summary 0 1 0
   exit 1
