@@ -1,6 +1,7 @@
 // Restricting the wizards' DLL search: see dll_search.h.
 #include "dll_search.h"
 
+#include "module.h"
 #include "system_folder.h"
 
 namespace {
@@ -18,9 +19,7 @@ const char* const kPulledInByName[] = {
 
 template <class Proc>
 Proc KernelProc(const char* name) {
-    HMODULE kernel = ::GetModuleHandleA("kernel32.dll");
-    return kernel ? reinterpret_cast<Proc>(reinterpret_cast<void*>(::GetProcAddress(kernel, name)))
-                  : nullptr;
+    return Module::Loaded("kernel32.dll").Find<Proc>(name);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "module.h"
 #include "path_rules.h"
 
 namespace {
@@ -21,15 +22,11 @@ CString SystemFolder() {
 
 CString SaverSystemFolder() {
     // Both arrived with XP (IsWow64Process with XP SP2), so they are looked up.
-    HMODULE kernel = ::GetModuleHandleA("kernel32.dll");
+    const Module kernel = Module::Loaded("kernel32.dll");
     using IsWow64 = BOOL(WINAPI*)(HANDLE, PBOOL);
     using Wow64Dir = UINT(WINAPI*)(LPSTR, UINT);
-    IsWow64 isWow64 = kernel ? reinterpret_cast<IsWow64>(reinterpret_cast<void*>(
-                                   ::GetProcAddress(kernel, "IsWow64Process")))
-                             : nullptr;
-    Wow64Dir wow64Dir = kernel ? reinterpret_cast<Wow64Dir>(reinterpret_cast<void*>(
-                                     ::GetProcAddress(kernel, "GetSystemWow64DirectoryA")))
-                               : nullptr;
+    IsWow64 isWow64 = kernel.Find<IsWow64>("IsWow64Process");
+    Wow64Dir wow64Dir = kernel.Find<Wow64Dir>("GetSystemWow64DirectoryA");
     BOOL wow64 = FALSE;
     if (isWow64 && wow64Dir && isWow64(::GetCurrentProcess(), &wow64) && wow64) {
         char path[MAX_PATH];

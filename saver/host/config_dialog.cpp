@@ -7,6 +7,7 @@
 
 #include "config_dialog_rules.h"
 #include "hyperlink.h"
+#include "module.h"
 #include "resource.h"
 #include "saver_globals.h"
 #include "texture_names.h"
@@ -26,10 +27,7 @@ HyperLink* g_productLink = nullptr;
 // which every version has, registers the trackbar class where it is missing or fails.
 void InitCommonControlClasses() {
     using InitEx = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    HMODULE comctl = GetModuleHandleA("comctl32.dll");
-    InitEx initEx = comctl ? reinterpret_cast<InitEx>(reinterpret_cast<void*>(
-                                 GetProcAddress(comctl, "InitCommonControlsEx")))
-                           : nullptr;
+    InitEx initEx = Module::Loaded("comctl32.dll").Find<InitEx>("InitCommonControlsEx");
     INITCOMMONCONTROLSEX init{};
     init.dwSize = sizeof init;
     init.dwICC = 0xFF;

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "module.h"
+
 namespace {
 using EnumDisplayMonitorsProc = BOOL(WINAPI*)(HDC, LPCRECT, MONITORENUMPROC, LPARAM);
 using GetMonitorInfoProc = BOOL(WINAPI*)(HMONITOR, LPMONITORINFO);
@@ -14,10 +16,8 @@ struct Enumeration {
 
 template <typename Proc>
 Proc FindUser32(const char* name) {
-    // user32 is loaded by every GUI program; no reference is taken, so none is released.
-    HMODULE user32 = GetModuleHandleA("user32.dll");
-    return user32 ? reinterpret_cast<Proc>(reinterpret_cast<void*>(GetProcAddress(user32, name)))
-                  : nullptr;
+    // user32 is loaded by every GUI program; it is borrowed, not loaded again.
+    return Module::Loaded("user32.dll").Find<Proc>(name);
 }
 
 BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
