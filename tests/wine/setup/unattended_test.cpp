@@ -131,6 +131,14 @@ TEST_F(Unattended, ForeignFileRefusesWithExitTwoAndChangesNothing) {
     std::string readme;
     EXPECT_TRUE(ic::ReadBytes(dir + "readme.txt", readme));
     EXPECT_EQ(readme, "someone else's read-me");
+
+    // Another program's shortcut of one of our names in the program folder.
+    const std::string programs = ic::CommonPrograms() + "Whirlmark\\";
+    ic::MakeFolders(programs);
+    ASSERT_TRUE(ic::WriteBytes(programs + "Readme.lnk", "another program's shortcut"));
+    EXPECT_EQ(Setup("/S /LOG=C:\\setup.log /D=C:\\Elsewhere"), 2u);
+    EXPECT_NE(Log("C:\\setup.log").find("refused " + programs + "Readme.lnk"), std::string::npos) << Log("C:\\setup.log");
+    EXPECT_FALSE(ic::FolderExists("C:\\Elsewhere"));
 }
 
 TEST_F(Unattended, RelativeDestinationAndBadArgumentsAreRefused) {
