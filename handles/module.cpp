@@ -27,6 +27,18 @@ void Module::Release() {
     owned_ = false;
 }
 
+namespace {
+
+// No "missing DLL" box on the 9x family when the file is absent: the caller falls back.
+HMODULE LoadQuietly(const char* path, DWORD flags) {
+    UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+    HMODULE module = LoadLibraryExA(path, nullptr, flags);
+    SetErrorMode(previous);
+    return module;
+}
+
+}  // namespace
+
 Module Module::InFolder(UINT (WINAPI* folder)(LPSTR, UINT), const char* name, DWORD flags) {
     char path[MAX_PATH];
     UINT length = folder(path, MAX_PATH);
@@ -34,7 +46,7 @@ Module Module::InFolder(UINT (WINAPI* folder)(LPSTR, UINT), const char* name, DW
     if (length == 0 || length + 1 + nameLength >= MAX_PATH) return Module();
     if (path[length - 1] != '\\') path[length++] = '\\';
     std::memcpy(path + length, name, nameLength + 1);
-    return Module(LoadLibraryExA(path, nullptr, flags), true);
+    return Module(LoadQuietly(path, flags), true);
 }
 
 Module Module::FromSystemDirectory(const char* name, DWORD flags) {
@@ -46,7 +58,7 @@ Module Module::FromWindowsDirectory(const char* name, DWORD flags) {
 }
 
 Module Module::ByName(const char* name, DWORD flags) {
-    return Module(LoadLibraryExA(name, nullptr, flags), true);
+    return Module(LoadQuietly(name, flags), true);
 }
 
 Module Module::Loaded(const char* name) { return Module(GetModuleHandleA(name), false); }

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 class RegistryKey {
 public:
     RegistryKey() = default;
@@ -20,6 +22,13 @@ public:
 
     explicit operator bool() const { return key_ != nullptr; }
     HKEY get() const { return key_; }
+
+    // The REG_SZ value `name` (at most `limit` bytes); "" when it is missing, of another
+    // type, longer, or the key is empty.
+    std::string ReadText(const char* name, DWORD limit = 1024) const;
+    // Writes `name` as REG_SZ or REG_DWORD; false when the key is empty or the write fails.
+    bool SetText(const char* name, const std::string& text) const;
+    bool SetNumber(const char* name, DWORD number) const;
 
 private:
     explicit RegistryKey(HKEY key) : key_(key) {}

@@ -10,6 +10,8 @@
 #include "folder_paths.h"
 #include "foreign_items.h"
 #include "install_layout.h"
+#include "module.h"
+#include "registry_key.h"
 #include "space_rules.h"
 #include "version_file.h"
 
@@ -72,14 +74,7 @@ std::string ShortcutTarget(const std::string& link) {
 
 // "DataRoot" or "ProgramFolder" as an older install recorded them; "" when missing.
 std::string RecordedLocation(const char* name) {
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, layout::kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return std::string();
-    char buffer[512] = "";
-    DWORD size = sizeof buffer - 1, type = 0;
-    LONG rc = RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
-    RegCloseKey(key);
-    return rc == ERROR_SUCCESS && type == REG_SZ ? std::string(buffer) : std::string();
+    return RegistryKey::Open(HKEY_CURRENT_USER, layout::kSettingsKey).ReadText(name);
 }
 
 ItemInTheWay InTheWay(const std::string& path, const product::InstallRecord* record, product::Item item,
@@ -109,10 +104,7 @@ MediumSizes MeasureMedium(const std::string& sourceDir) {
 }
 
 std::uint64_t DriveFreeSpace(const std::string& root) {
-    HMODULE kernel = GetModuleHandleA("kernel32.dll");
-    FARPROC proc = kernel ? GetProcAddress(kernel, "GetDiskFreeSpaceExA") : nullptr;
-    if (proc) {
-        auto getFree = reinterpret_cast<GetDiskFreeSpaceExAProc>(reinterpret_cast<void (*)()>(proc));
+    if (auto getFree = Module::Loaded("kernel32.dll").Find<GetDiskFreeSpaceExAProc>("GetDiskFreeSpaceExA")) {
         ULARGE_INTEGER available, total, totalFree;
         if (!getFree(root.c_str(), &available, &total, &totalFree)) return 0;
         return available.QuadPart;

@@ -3,6 +3,7 @@
 
 #include "folder_paths.h"
 #include "install_layout.h"
+#include "registry_key.h"
 #include "uninstall_entry.h"
 
 #include <windows.h>
@@ -66,69 +67,46 @@ void CopyOneFile(Run& run, const FileCopy& copy, Item item) {
 // Creates the product key level by level; a level that fails is reported, and so is
 // every level below it, which then has no parent to be created in.
 void WriteInstallKeys(Run& run) {
-    HKEY keys[layout::kKeyLevelCount] = {};
+    RegistryKey keys[layout::kKeyLevelCount];
     HKEY parent = HKEY_CURRENT_USER;
     bool ok = true;
     for (std::size_t i = 0; i < layout::kKeyLevelCount; ++i) {
-        if (!parent ||
-            RegCreateKeyExA(parent, layout::kKeyLevels[i], 0, const_cast<char*>(""),
-                            REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, nullptr, &keys[i],
-                            nullptr) != ERROR_SUCCESS) {
-            keys[i] = nullptr;
+        keys[i] = RegistryKey::Create(parent, layout::kKeyLevels[i], KEY_READ | KEY_WRITE);
+        if (!keys[i]) {
             ok = false;
             run.feedback.ReportError(kRegistryError);
         }
-        parent = keys[i];
+        parent = keys[i].get();
     }
-    if (HKEY settings = keys[layout::kKeyLevelCount - 1]) {
-        for (const RegistryValue& value : run.plan.values)
-            ok = RegSetValueExA(settings, value.name, 0, REG_SZ,
-                                reinterpret_cast<const BYTE*>(value.data.c_str()),
-                                static_cast<DWORD>(value.data.size() + 1)) == ERROR_SUCCESS && ok;
+    if (const RegistryKey& settings = keys[layout::kKeyLevelCount - 1]) {
+        for (const RegistryValue& value : run.plan.values) ok = settings.SetText(value.name, value.data) && ok;
     }
-    for (std::size_t i = layout::kKeyLevelCount; i-- > 0;)
-        if (keys[i]) RegCloseKey(keys[i]);
     run.log.Step(ok, std::string("write registry values under HKEY_CURRENT_USER\\") + layout::kSettingsKey);
-}
-
-bool SetText(HKEY key, const char* name, const std::string& text) {
-    return RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                          static_cast<DWORD>(text.size() + 1)) == ERROR_SUCCESS;
-}
-
-bool SetNumber(HKEY key, const char* name, DWORD number) {
-    return RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
-                          sizeof number) == ERROR_SUCCESS;
 }
 
 // The Add/Remove Programs entry, for every account in HKEY_LOCAL_MACHINE, else for this one.
 void WriteUninstallEntry(Run& run) {
     const std::string uninstaller = run.plan.installDir + layout::kUninstaller;
     const std::string quoted = "\"" + uninstaller + "\"";
-    HKEY key = nullptr;
     const char* rootName = "HKLM";
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, product::kUninstallKey, 0, const_cast<char*>(""),
-                        REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
-        key = nullptr;
+    RegistryKey key = RegistryKey::Create(HKEY_LOCAL_MACHINE, product::kUninstallKey);
+    if (!key) {
         rootName = "HKCU";
-        if (RegCreateKeyExA(HKEY_CURRENT_USER, product::kUninstallKey, 0, const_cast<char*>(""),
-                            REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
-            key = nullptr;
+        key = RegistryKey::Create(HKEY_CURRENT_USER, product::kUninstallKey);
     }
-    bool ok = key != nullptr;
+    bool ok = static_cast<bool>(key);
     if (key) {
         run.record.uninstallRoot = rootName;
-        ok = SetText(key, "DisplayName", product::kDisplayName) &&
-             SetText(key, "DisplayVersion", run.context.displayVersion) &&
-             SetText(key, "Publisher", product::kPublisher) &&
-             SetText(key, "InstallLocation", run.plan.installDir) &&
-             SetText(key, "UninstallString", quoted) &&
-             SetText(key, "QuietUninstallString", quoted + " /S") &&
-             SetText(key, "DisplayIcon", uninstaller) &&
-             SetText(key, "URLInfoAbout", run.context.productLink) &&
-             SetNumber(key, "EstimatedSize", static_cast<DWORD>((run.context.installedBytes + 1023) / 1024)) &&
-             SetNumber(key, "NoModify", 1) && SetNumber(key, "NoRepair", 1);
-        RegCloseKey(key);
+        ok = key.SetText("DisplayName", product::kDisplayName) &&
+             key.SetText("DisplayVersion", run.context.displayVersion) &&
+             key.SetText("Publisher", product::kPublisher) &&
+             key.SetText("InstallLocation", run.plan.installDir) &&
+             key.SetText("UninstallString", quoted) &&
+             key.SetText("QuietUninstallString", quoted + " /S") &&
+             key.SetText("DisplayIcon", uninstaller) &&
+             key.SetText("URLInfoAbout", run.context.productLink) &&
+             key.SetNumber("EstimatedSize", static_cast<DWORD>((run.context.installedBytes + 1023) / 1024)) &&
+             key.SetNumber("NoModify", 1) && key.SetNumber("NoRepair", 1);
     }
     run.log.Step(ok, std::string("write the Add/Remove Programs entry under ") + rootName + "\\" +
                          product::kUninstallKey);
@@ -187,14 +165,9 @@ std::string ShortForm(const std::string& path) {
 // Whether the screen saver is switched on, as the desktop settings store it; the system's
 // answer where they hold no value.
 BOOL ScreenSaverSwitchedOn() {
-    char value[8] = "";
-    DWORD size = sizeof value - 1, type = 0;
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, KEY_READ, &key) == ERROR_SUCCESS) {
-        LONG rc = RegQueryValueExA(key, "ScreenSaveActive", nullptr, &type, reinterpret_cast<BYTE*>(value), &size);
-        RegCloseKey(key);
-        if (rc == ERROR_SUCCESS && type == REG_SZ) return value[0] == '1';
-    }
+    const std::string value =
+        RegistryKey::Open(HKEY_CURRENT_USER, "Control Panel\\Desktop").ReadText("ScreenSaveActive", 8);
+    if (!value.empty()) return value[0] == '1';
     BOOL active = FALSE;
     SystemParametersInfoA(SPI_GETSCREENSAVEACTIVE, 0, &active, 0);
     return active;

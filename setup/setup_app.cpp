@@ -4,6 +4,7 @@
 #include "setup_sheet.h"
 #include "unattended_setup.h"
 #include "wizard_options.h"
+#include "wizard_start.h"
 
 int g_nPlatform = 0;
 int g_nExitCode = product::kExitRefused;
@@ -29,28 +30,14 @@ BOOL CSetupApp::InitInstance() {
         return FALSE;
     }
     g_nPlatform = family;
-    if (!options.error.empty() || options.usage) {
-        if (!options.error.empty() && options.silent) return FALSE;
-        std::string text = options.error.empty() ? "" : options.error + "\n\n";
-        text += product::UsageText("Setup", true);
-        ::MessageBoxA(nullptr, text.c_str(), "Whirlmark Setup",
-                      MB_OK | (options.error.empty() ? MB_ICONINFORMATION : MB_ICONEXCLAMATION));
-        if (options.error.empty()) g_nExitCode = product::kExitDone;
-        return FALSE;
-    }
-    if (!m_log.Open(options.logFile)) {
-        if (!options.silent)
-            ::MessageBoxA(nullptr, ("Cannot write the log file " + options.logFile).c_str(), "Whirlmark Setup",
-                          MB_OK | MB_ICONEXCLAMATION);
-        return FALSE;
-    }
+    if (!product::PrepareRun(options, "Setup", true, m_log, g_nExitCode)) return FALSE;
     if (options.silent) {
         g_nExitCode = RunUnattendedSetup(options, m_log);
         return FALSE;
     }
 
     SetRegistryKey("Brindlecroft");
-    CSetupSheet* sheet = new CSetupSheet("Whirlmark Setup", nullptr, 0);
+    CSetupSheet* sheet = new CSetupSheet(product::kWizardCaption, nullptr, 0);
     if (!options.destination.empty()) sheet->SetInstallDir(WithTrailingBackslash(options.destination.c_str()));
     sheet->SetWizardMode();
     sheet->Create(nullptr, static_cast<DWORD>(-1), 0);

@@ -3,25 +3,11 @@
 
 #include <windows.h>
 
-#include <cstring>
-
 #include "folder_paths.h"
 #include "install_layout.h"
+#include "registry_key.h"
 
 namespace uninstall {
-
-namespace {
-
-// One value of the product's Settings key; empty when missing or not a string.
-std::string ReadValue(HKEY key, const char* name) {
-    char buffer[512];
-    std::memset(buffer, 0, sizeof buffer);
-    DWORD size = sizeof buffer - 1, type = 0;
-    LONG rc = RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
-    return rc == ERROR_SUCCESS && type == REG_SZ ? std::string(buffer) : std::string();
-}
-
-}  // namespace
 
 std::optional<product::InstallRecord> RecordIn(const std::string& folder) {
     if (folder.empty()) return std::nullopt;
@@ -45,14 +31,13 @@ InstallLocation FindInstallLocation(const std::string& moduleFolder) {
         where.programFolder = where.record->programFolder;
         return where;
     }
-    HKEY key;
-    if (RegOpenKeyA(HKEY_CURRENT_USER, layout::kSettingsKey, &key) != ERROR_SUCCESS) {
+    const RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, layout::kSettingsKey);
+    if (!key) {
         where.keyMissing = true;
         return where;
     }
-    where.installDir = ReadValue(key, layout::kDataRootValue);
-    where.programFolder = ReadValue(key, layout::kProgramFolderValue);
-    RegCloseKey(key);
+    where.installDir = key.ReadText(layout::kDataRootValue);
+    where.programFolder = key.ReadText(layout::kProgramFolderValue);
     if (product::IsAbsoluteFolder(where.installDir)) where.record = RecordIn(product::WithSlash(where.installDir));
     if (where.record) where.programFolder = where.record->programFolder;
     return where;

@@ -3,6 +3,7 @@
 
 #include "folder_paths.h"
 #include "install_layout.h"
+#include "module.h"
 #include "uninstall_entry.h"
 
 #include <windows.h>
@@ -71,10 +72,8 @@ bool ScheduleIn9xWininit(const std::string& path) {
 bool ScheduleRemoval(const std::string& path) {
     if (IsNtFamily()) {
         // Looked up here: the Windows 95 family has no working MoveFileExA.
-        typedef BOOL(WINAPI * MoveFileExAProc)(LPCSTR, LPCSTR, DWORD);
-        HMODULE kernel = GetModuleHandleA("kernel32.dll");
-        FARPROC proc = kernel ? GetProcAddress(kernel, "MoveFileExA") : nullptr;
-        auto moveLater = reinterpret_cast<MoveFileExAProc>(reinterpret_cast<void (*)()>(proc));
+        using MoveFileExAProc = BOOL(WINAPI*)(LPCSTR, LPCSTR, DWORD);
+        auto moveLater = Module::Loaded("kernel32.dll").Find<MoveFileExAProc>("MoveFileExA");
         return moveLater && moveLater(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
     }
     return ScheduleIn9xWininit(path);
@@ -143,18 +142,15 @@ void RemoveFiles(Run& run, RemovalFeedback& feedback) {
     for (const std::string& level : run.removal.steps.installParents) RemoveFolder(run, level);
 }
 
-bool DeleteSubkey(HKEY root, const char* parent, const char* subkey) {
-    HKEY key;
-    LONG rc = RegOpenKeyExA(root, parent, 0, KEY_ALL_ACCESS, &key);
-    if (rc != ERROR_SUCCESS) return rc == ERROR_FILE_NOT_FOUND;
-    rc = RegDeleteKeyA(key, subkey);
-    RegCloseKey(key);
+// Deletes `parent`\\`subkey`; true when it is gone, or was never there.
+bool DeleteSubkey(HKEY root, const std::string& parent, const std::string& subkey) {
+    LONG rc = RegDeleteKeyA(root, (parent + "\\" + subkey).c_str());
     return rc == ERROR_SUCCESS || rc == ERROR_FILE_NOT_FOUND;
 }
 
 void RemoveRegistryKeys(Run& run, RemovalFeedback& feedback) {
     for (const KeyDeletion& pass : run.removal.steps.plan.keys)
-        run.log.Step(DeleteSubkey(HKEY_CURRENT_USER, pass.parent.c_str(), pass.subkey.c_str()),
+        run.log.Step(DeleteSubkey(HKEY_CURRENT_USER, pass.parent, pass.subkey),
                      "delete registry key HKEY_CURRENT_USER\\" + pass.parent + "\\" + pass.subkey);
     const std::string root = run.removal.record ? run.removal.record->uninstallRoot : std::string();
     for (const char* name : {"HKLM", "HKCU"}) {

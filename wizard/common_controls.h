@@ -6,8 +6,10 @@
 
 #include <commctrl.h>
 
+#include "module.h"
+
 struct CommonControls {
-    HMODULE module = nullptr;
+    Module module;  // kept for the program's life
     decltype(&::PropertySheetA) PropertySheetA = nullptr;
     decltype(&::CreateMappedBitmap) CreateMappedBitmap = nullptr;
 };

@@ -1,8 +1,9 @@
 // Restricting the wizards' DLL search: see dll_search.h.
 #include "dll_search.h"
 
+#include <cstddef>
+
 #include "module.h"
-#include "system_folder.h"
 
 namespace {
 
@@ -24,16 +25,6 @@ Proc KernelProc(const char* name) {
 
 }  // namespace
 
-HMODULE LoadSystemLibrary(const char* name) {
-    CString folder = SystemFolder();
-    if (folder.IsEmpty()) return nullptr;
-    // No "missing DLL" box on the 9x family when a system DLL is absent.
-    UINT previous = ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-    HMODULE module = ::LoadLibraryA(folder + name);
-    ::SetErrorMode(previous);
-    return module;
-}
-
 bool HasActivationContexts() {
     return KernelProc<FARPROC>("ActivateActCtx") != nullptr;
 }
@@ -45,6 +36,9 @@ bool RestrictDllSearch() {
     // XP SP1 and later: at least the current folder leaves the search.
     using SetDirectory = BOOL(WINAPI*)(const char*);
     if (SetDirectory setDirectory = KernelProc<SetDirectory>("SetDllDirectoryA")) setDirectory("");
-    for (const char* name : kPulledInByName) LoadSystemLibrary(name);
+    // Kept loaded for the program's life: later by-name loads must find them.
+    static Module preloaded[sizeof kPulledInByName / sizeof *kPulledInByName];
+    for (std::size_t i = 0; i < sizeof preloaded / sizeof *preloaded; ++i)
+        preloaded[i] = Module::FromSystemDirectory(kPulledInByName[i]);
     return false;
 }

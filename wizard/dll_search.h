@@ -13,9 +13,6 @@
 // restricted for every later load.
 bool RestrictDllSearch();
 
-// Loads a DLL of the system folder by its full path; null when it is missing.
-HMODULE LoadSystemLibrary(const char* name);
-
 // Whether this system applies manifests (activation contexts, XP and later), so that a
 // by-name load of comctl32 finds the version the manifest names before the program's
 // own folder.

@@ -40,9 +40,6 @@ void SaverSettings::ReadSettings() {
 void SaverSettings::WriteSettings() const {
     const RegistryKey key = RegistryKey::Create(HKEY_CURRENT_USER, kSettingsKey);
     if (!key) return;
-    for (const SettingEntry& entry : kSettingsTable) {
-        DWORD value = static_cast<DWORD>(this->*entry.field);
-        RegSetValueExA(key.get(), entry.valueName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
-                       sizeof value);
-    }
+    for (const SettingEntry& entry : kSettingsTable)
+        key.SetNumber(entry.valueName, static_cast<DWORD>(this->*entry.field));
 }
