@@ -57,6 +57,8 @@ Module Module::FromWindowsDirectory(const char* name, DWORD flags) {
     return InFolder(GetWindowsDirectoryA, name, flags);
 }
 
+Module Module::FromPath(const char* path, DWORD flags) { return Module(LoadQuietly(path, flags), true); }
+
 Module Module::ByName(const char* name, DWORD flags) {
     return Module(LoadQuietly(name, flags), true);
 }

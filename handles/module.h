@@ -20,6 +20,9 @@ public:
     static Module FromSystemDirectory(const char* name, DWORD flags = 0);
     // The same for a file in the Windows directory.
     static Module FromWindowsDirectory(const char* name, DWORD flags = 0);
+    // Loads the file at the full path `path`, as for LoadLibraryExA (for example a
+    // program's resources with LOAD_LIBRARY_AS_DATAFILE).
+    static Module FromPath(const char* path, DWORD flags = 0);
     // Loads `name` through the DLL search. Only for a process whose search has been
     // restricted to the system folder; elsewhere use FromSystemDirectory.
     static Module ByName(const char* name, DWORD flags = 0);

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "module.h"
 #include "version_block.h"
 
 namespace product {
@@ -12,14 +13,14 @@ namespace {
 // Calls `read` with the bytes of `path`'s version resource, loaded as data only.
 template <typename Read>
 std::string WithVersionBlock(const std::string& path, Read read) {
-    HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    if (!module) return std::string();
+    const Module file = Module::FromPath(path.c_str(), LOAD_LIBRARY_AS_DATAFILE);
+    if (!file) return std::string();
+    HMODULE module = file.get();
     std::string result;
     HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), reinterpret_cast<LPCSTR>(RT_VERSION));
     HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
     const void* bytes = loaded ? LockResource(loaded) : nullptr;
     if (bytes) result = read(static_cast<const std::uint8_t*>(bytes), SizeofResource(module, found));
-    FreeLibrary(module);
     return result;
 }
 
