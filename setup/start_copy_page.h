@@ -4,21 +4,11 @@
 
 #include "framework.h"
 
-class CStartCopyPage : public CWizardPage {
+class CStartCopyPage : public CProgressPage {
     DECLARE_DYNCREATE(CStartCopyPage)
 public:
     CStartCopyPage();
-    // Common start; the progress bar hidden.
-    BOOL OnSetActive() override;
     // Shows the status texts and the bar, runs the installation, makes the completion
     // page active. Returns the base result.
     LRESULT OnWizardNext() override;
-    LRESULT OnWizardBack() override;
-
-protected:
-    void DoDataExchange(CDataExchange* dx) override;
-
-    CStatic m_staticSubtitle;
-    CProgressCtrl m_progress;
-    CStatic m_staticTitle;
 };

@@ -5,5 +5,3 @@
 
 #define IDB_SIDEBAR 138
 #define IDD_START_COPY 141
-
-#define IDC_PROGRESS 1009

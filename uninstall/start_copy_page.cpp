@@ -7,7 +7,7 @@
 #include "uninstall_run.h"
 #include "uninstall_sheet.h"
 
-IMPLEMENT_DYNCREATE(CStartCopyPage, CWizardPage)
+IMPLEMENT_DYNCREATE(CStartCopyPage, CProgressPage)
 
 namespace {
 
@@ -22,30 +22,18 @@ private:
 
 }  // namespace
 
-CStartCopyPage::CStartCopyPage() : CWizardPage(IDD_START_COPY) {}
-
-void CStartCopyPage::DoDataExchange(CDataExchange* dx) {
-    CWizardPage::DoDataExchange(dx);
-    DDX_Control(dx, IDC_SUBTITLE, m_staticSubtitle);
-    DDX_Control(dx, IDC_PROGRESS, m_progress);
-    DDX_Control(dx, IDC_TITLE, m_staticTitle);
-}
+CStartCopyPage::CStartCopyPage() : CProgressPage(IDD_START_COPY) {}
 
 BOOL CStartCopyPage::OnSetActive() {
-    BOOL result = CWizardPage::OnSetActive();
+    BOOL result = CProgressPage::OnSetActive();
     // The first page: there is nothing to go back to.
     GetUninstallSheet(this)->EnableBack(FALSE);
-    m_progress.ShowWindow(SW_HIDE);
     return result;
 }
 
-LRESULT CStartCopyPage::OnWizardBack() { return CWizardPage::OnWizardBack(); }
-
 LRESULT CStartCopyPage::OnWizardNext() {
     CSetupSheet* sheet = GetUninstallSheet(this);
-    m_staticTitle.SetWindowText("Setup status");
-    m_staticSubtitle.SetWindowText("Removing Whirlmark... please wait");
-    m_progress.ShowWindow(SW_SHOWNORMAL);
+    ShowWorking("Removing Whirlmark... please wait");
 
     BarFeedback feedback(m_progress);
     product::StepLog log([](const std::string& line) { UninstallLog().Write(line); });
@@ -63,5 +51,5 @@ LRESULT CStartCopyPage::OnWizardNext() {
                                         restart.c_str());
 
     sheet->SetActivePage(&sheet->m_pageComplete);
-    return CWizardPage::OnWizardNext();
+    return CProgressPage::OnWizardNext();
 }

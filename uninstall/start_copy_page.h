@@ -4,21 +4,13 @@
 
 #include "framework.h"
 
-class CStartCopyPage : public CWizardPage {
+class CStartCopyPage : public CProgressPage {
     DECLARE_DYNCREATE(CStartCopyPage)
 public:
     CStartCopyPage();
-    // Common start; Back disabled and the progress bar hidden.
+    // Common start, with Back disabled.
     BOOL OnSetActive() override;
     // Shows the status texts and the bar, removes the product, makes the completion page
     // active. Returns the base result.
     LRESULT OnWizardNext() override;
-    LRESULT OnWizardBack() override;
-
-protected:
-    void DoDataExchange(CDataExchange* dx) override;
-
-    CStatic m_staticSubtitle;
-    CProgressCtrl m_progress;
-    CStatic m_staticTitle;
 };

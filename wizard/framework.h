@@ -8,6 +8,7 @@
 #include "file.h"
 #include "gdi.h"
 #include "path_rules.h"
+#include "progress_page.h"
 #include "property_sheet.h"
 #include "window.h"
 #include "wizard_ids.h"
