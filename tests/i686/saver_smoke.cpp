@@ -228,7 +228,7 @@ struct PasswordStage {
     std::string cpl;
     ~PasswordStage() {
         if (!cpl.empty()) DeleteFileA(cpl.c_str());
-        SetString("Software\\Wine", "Version", nullptr);
+        wt::SetWindowsVersion(nullptr);
         SetDword(kSaverKeyHelp, "Password Delay", -1);
         SetEnvironmentVariableA("WHIRL_PWD_LOG", nullptr);
         SetEnvironmentVariableA("WHIRL_PWD_ANSWERS", nullptr);
@@ -271,7 +271,7 @@ Verdict SaverPassword(const Medium& medium, const std::string& doubles) {
     DeleteFileA(log.c_str());
     SetEnvironmentVariableA("WHIRL_PWD_LOG", log.c_str());
     SetEnvironmentVariableA("WHIRL_PWD_ANSWERS", "01");
-    SetString("Software\\Wine", "Version", "win98");
+    wt::SetWindowsVersion("win98");
     SetDword(kSaverKeyHelp, "Password Delay", 0);
 
     wt::Process saver = wt::Launch(Quoted(scr) + " /s");

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "install_layout.h"
+#include "wine_test.h"
 
 namespace smoke {
 
@@ -44,8 +45,7 @@ extern const char kMakerKey[];
 void ForgetProduct();
 // Sets or deletes (value < 0) a REG_DWORD under HKEY_CURRENT_USER.
 void SetDword(const char* key, const char* name, long long value);
-// Sets or deletes (value null) a REG_SZ under HKEY_CURRENT_USER.
-void SetString(const char* key, const char* name, const char* value);
+using wt::SetString;
 
 // Checks that the eight saver settings are REG_DWORD values with the given contents,
 // in the order Background, Logo Size, Interactive, X/Y/Z Speed, Back/Icon Texture.

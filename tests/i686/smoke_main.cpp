@@ -125,19 +125,6 @@ void SetDword(const char* key, const char* name, long long value) {
     RegCloseKey(k);
 }
 
-void SetString(const char* key, const char* name, const char* value) {
-    HKEY k;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &k,
-                        nullptr) != ERROR_SUCCESS)
-        return;
-    if (value)
-        RegSetValueExA(k, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
-                       static_cast<DWORD>(std::strlen(value) + 1));
-    else
-        RegDeleteValueA(k, name);
-    RegCloseKey(k);
-}
-
 bool CheckSettings(const DWORD expected[8]) {
     static const char* const names[8] = {"Background", "Logo Size",    "Interactive",
                                          "X Speed",    "Y Speed",      "Z Speed",
@@ -166,42 +153,21 @@ bool CheckSettings(const DWORD expected[8]) {
 
 int NonBlackPercent(HWND window, RECT area) {
     if (window) MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area), 2);
-    int w = area.right - area.left, h = area.bottom - area.top;
-    if (w <= 0 || h <= 0) return -1;
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(mem, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    int percent = -1;
-    if (dib && bits) {
-        HGDIOBJ old = SelectObject(mem, dib);
-        if (BitBlt(mem, 0, 0, w, h, screen, area.left, area.top, SRCCOPY)) {
-            GdiFlush();
-            const BYTE* p = static_cast<const BYTE*>(bits);
-            long lit = 0, all = 0;
-            for (int i = 0; i < w * h; i += 3, ++all)
-                if (p[4 * i] + p[4 * i + 1] + p[4 * i + 2] > 24) ++lit;
-            percent = static_cast<int>(lit * 100 / (all ? all : 1));
-        }
-        SelectObject(mem, old);
-        DeleteObject(dib);
-    }
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
-    return percent;
+    const std::vector<DWORD> pixels = wt::ScreenPixels(area);
+    if (pixels.empty()) return -1;
+    long lit = 0, all = 0;
+    for (size_t i = 0; i < pixels.size(); i += 3, ++all)
+        if ((pixels[i] >> 16 & 0xFF) + (pixels[i] >> 8 & 0xFF) + (pixels[i] & 0xFF) > 24) ++lit;
+    return static_cast<int>(lit * 100 / all);
 }
 
 void SaveScreen(const char* name) {
     char dir[MAX_PATH] = "";
     if (!GetEnvironmentVariableA("WHIRL_SMOKE_SHOTS", dir, MAX_PATH) || !dir[0]) return;
-    int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    const std::vector<DWORD> pixels = wt::ScreenPixels(RECT{0, 0, w, h});
+    if (pixels.empty()) return;
+    // A 24-bit bitmap, its rows from the bottom.
     BITMAPINFOHEADER head{};
     head.biSize = sizeof head;
     head.biWidth = w;
@@ -209,19 +175,17 @@ void SaveScreen(const char* name) {
     head.biPlanes = 1;
     head.biBitCount = 24;
     head.biCompression = BI_RGB;
-    DWORD stride = (w * 3 + 3) & ~3u;
+    const DWORD stride = (w * 3 + 3) & ~3u;
     head.biSizeImage = stride * h;
-    std::vector<BYTE> pixels(head.biSizeImage);
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
-    HGDIOBJ old = SelectObject(mem, bitmap);
-    BitBlt(mem, 0, 0, w, h, screen, 0, 0, SRCCOPY);
-    SelectObject(mem, old);
-    GetDIBits(mem, bitmap, 0, h, pixels.data(), reinterpret_cast<BITMAPINFO*>(&head), DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
+    std::vector<BYTE> rows(head.biSizeImage);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const DWORD p = pixels[static_cast<size_t>(h - 1 - y) * w + x];
+            BYTE* out = &rows[y * stride + x * 3];
+            out[0] = p & 0xFF;
+            out[1] = p >> 8 & 0xFF;
+            out[2] = p >> 16 & 0xFF;
+        }
     BITMAPFILEHEADER file{};
     file.bfType = 0x4D42;
     file.bfOffBits = sizeof file + sizeof head;
@@ -229,7 +193,7 @@ void SaveScreen(const char* name) {
     std::ofstream out(std::string(dir) + "\\" + name + ".bmp", std::ios::binary);
     out.write(reinterpret_cast<const char*>(&file), sizeof file);
     out.write(reinterpret_cast<const char*>(&head), sizeof head);
-    out.write(reinterpret_cast<const char*>(pixels.data()), pixels.size());
+    out.write(reinterpret_cast<const char*>(rows.data()), rows.size());
 }
 
 void PressKey(HWND window, WORD vk) {
@@ -280,7 +244,7 @@ int main(int argc, char** argv) {
     const bool win98 = test.size() > 6 && test.compare(test.size() - 6, 6, "-win98") == 0;
     if (win98) {
         test.resize(test.size() - 6);
-        SetString("Software\\Wine", "Version", "win98");
+        wt::SetWindowsVersion("win98");
     }
     Verdict verdict;
     if (test == "saver-fullscreen") verdict = SaverFullScreen(medium);
@@ -293,6 +257,6 @@ int main(int argc, char** argv) {
     else if (test == "planted-dlls") verdict = PlantedDlls(medium, doubles);
     else if (test == "silent-round-trip") verdict = SilentRoundTrip(medium);
     else verdict = Fail("unknown test");
-    if (win98) SetString("Software\\Wine", "Version", nullptr);
+    if (win98) wt::SetWindowsVersion(nullptr);
     return verdict;
 }

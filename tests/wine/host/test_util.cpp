@@ -1,9 +1,7 @@
 // Helpers of the dialog, link and preview-host tests; see test_util.h.
 #include "test_util.h"
 
-#include <cstdio>
 #include <cstdlib>
-#include <vector>
 
 #include "wine_test.h"
 
@@ -22,16 +20,6 @@ void SendMouse(DWORD flags, int x = 0, int y = 0) {
     SendInput(1, &input, sizeof input);
 }
 
-BOOL CALLBACK CollectStaticText(HWND child, LPARAM param) {
-    char cls[32], text[512];
-    if (GetClassNameA(child, cls, sizeof cls) && lstrcmpiA(cls, "Static") == 0 &&
-        GetWindowTextA(child, text, sizeof text) > 0) {
-        auto* out = reinterpret_cast<std::string*>(param);
-        if (!out->empty()) *out += '\n';
-        *out += text;
-    }
-    return TRUE;
-}
 }  // namespace
 
 void MovePointer(int x, int y) { SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, x, y); }
@@ -53,56 +41,14 @@ POINT Centre(HWND window) {
 }
 
 int CountColour(const RECT& rect, COLORREF colour, int tolerance) {
-    const int w = rect.right - rect.left, h = rect.bottom - rect.top;
-    if (w <= 0 || h <= 0) return 0;
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(mem, bitmap);
-    BitBlt(mem, 0, 0, w, h, screen, rect.left, rect.top, SRCCOPY);
-    GdiFlush();
     int count = 0;
-    const auto* px = static_cast<const unsigned char*>(bits);
-    for (int i = 0; i < w * h; ++i, px += 4) {
-        if (std::abs(px[2] - GetRValue(colour)) <= tolerance &&
-            std::abs(px[1] - GetGValue(colour)) <= tolerance &&
-            std::abs(px[0] - GetBValue(colour)) <= tolerance)
+    for (DWORD px : wt::ScreenPixels(rect)) {
+        if (std::abs(static_cast<int>(px >> 16 & 0xFF) - GetRValue(colour)) <= tolerance &&
+            std::abs(static_cast<int>(px >> 8 & 0xFF) - GetGValue(colour)) <= tolerance &&
+            std::abs(static_cast<int>(px & 0xFF) - GetBValue(colour)) <= tolerance)
             ++count;
     }
-    SelectObject(mem, old);
-    DeleteObject(bitmap);
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
     return count;
-}
-
-bool WaitUntil(const std::function<bool()>& done, DWORD ms) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        if (done()) return true;
-        if (GetTickCount() - start >= ms) return done();
-        wt::PumpFor(10);
-    }
-}
-
-std::string MessageBoxText(HWND box) {
-    std::string text;
-    EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&text));
-    return text;
-}
-
-void AnswerMessageBox(HWND box) {
-    HWND button = GetDlgItem(box, IDOK);
-    if (!button) button = GetDlgItem(box, IDCANCEL);
-    if (button) SendMessageA(button, BM_CLICK, 0, 0);
-    else PostMessageA(box, WM_CLOSE, 0, 0);
 }
 
 bool HasMessageBox(DWORD pid, const char* title) {
@@ -116,36 +62,6 @@ std::string NewTempFolder() {
     DeleteFileA(name);
     CreateDirectoryA(name, nullptr);
     return std::string(name) + "\\";
-}
-
-bool Screenshot(const std::string& name, const RECT& area) {
-    // build/screenshots, two folders up from the test program (build/<tree>/bin), from Unix.
-    char full[MAX_PATH];
-    const DWORD n = GetFullPathNameA((wt::BinDir() + "..\\..\\screenshots").c_str(), MAX_PATH, full, nullptr);
-    if (n < 3 || n >= MAX_PATH || (full[0] != 'Z' && full[0] != 'z') || full[1] != ':') return false;
-    CreateDirectoryA(full, nullptr);
-    const std::string file = std::string(full) + "\\" + name + ".png";
-    std::string unixFile = file.substr(2);
-    for (char& c : unixFile)
-        if (c == '\\') c = '/';
-    char geometry[64];
-    std::snprintf(geometry, sizeof geometry, "%ldx%ld+%ld+%ld", area.right - area.left,
-                  area.bottom - area.top, area.left, area.top);
-    DeleteFileA(file.c_str());
-    // Wine starts a Unix program without a process handle to wait on: wait for the file
-    // to stop growing instead.
-    wt::Launch(std::string("Z:\\usr\\bin\\import -window root -crop ") + geometry + " \"" +
-               unixFile + "\"");
-    LONGLONG last = -1;
-    for (DWORD start = GetTickCount(); GetTickCount() - start < 30000;) {
-        wt::PumpFor(250);
-        WIN32_FILE_ATTRIBUTE_DATA data;
-        if (!GetFileAttributesExA(file.c_str(), GetFileExInfoStandard, &data)) continue;
-        const LONGLONG size = (static_cast<LONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-        if (size > 0 && size == last) return true;
-        last = size;
-    }
-    return false;
 }
 
 std::string ReadFileText(const std::string& path) {

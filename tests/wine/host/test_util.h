@@ -4,10 +4,17 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 
+#include "wine_test.h"
+
 namespace dt {
+
+// Waiting, message boxes and screenshots as every Windows test has them.
+using wt::AnswerMessageBox;
+using wt::MessageBoxText;
+using wt::Screenshot;
+using wt::WaitUntil;
 
 // Moves the pointer to screen position (x, y) with SendInput.
 void MovePointer(int x, int y);
@@ -24,25 +31,11 @@ POINT Centre(HWND window);
 // `colour`, as the screen shows them.
 int CountColour(const RECT& screenRect, COLORREF colour, int tolerance = 20);
 
-// Calls `done` every 10 ms, pumping this thread's messages, until it returns true or ms
-// have passed. Returns the last result.
-bool WaitUntil(const std::function<bool()>& done, DWORD ms);
-
-// The text of a message box: its static controls' texts joined.
-std::string MessageBoxText(HWND box);
-
-// Closes a message box with its OK (or Cancel) button.
-void AnswerMessageBox(HWND box);
-
 // Whether any visible top-level dialog-class window titled `title` belongs to `pid`.
 bool HasMessageBox(DWORD pid, const char* title);
 
 // A new empty folder under the temp folder, with a trailing backslash.
 std::string NewTempFolder();
-
-// Saves the part `area` of the screen (screen coordinates) as build/screenshots/<name>.png
-// (beside the build trees). False when no picture came.
-bool Screenshot(const std::string& name, const RECT& area);
 
 // Reads a whole file; empty when it cannot be read.
 std::string ReadFileText(const std::string& path);

@@ -2,8 +2,6 @@
 // buttons of each page, the licence text, the free-space check on a really small
 // drive, the folder browser, the program-folder list for both Windows families, the
 // extra option, the ways out, and a screenshot of every page.
-#include "install_layout.h"
-
 #include <windows.h>
 #include <commctrl.h>
 #include <shlobj.h>
@@ -13,19 +11,14 @@
 #include <string>
 #include <vector>
 
+#include "install_checks.h"
+#include "install_layout.h"
 #include "setup_driver.h"
 
+using st::kTitles;
 using st::Wizard;
 
 namespace {
-
-const char* const kTitles[] = {"Welcome to the Whirlmark installation wizard",
-                               "License Agreement",
-                               "Choose destination location",
-                               "Select Program Folder",
-                               "Additional options",
-                               "Start copying files",
-                               "Installation complete"};
 
 // A licence of `size` bytes in CRLF lines of 50 bytes.
 std::string Licence(size_t size) {
@@ -38,29 +31,20 @@ std::string Licence(size_t size) {
     return text.substr(0, size);
 }
 
-std::string SystemDir() {
-    char dir[MAX_PATH];
-    GetSystemDirectoryA(dir, MAX_PATH);
-    return dir;
-}
-
 // Nothing of the product is on the machine.
 void ExpectNothingInstalled() {
-    HKEY key;
-    EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Brindlecroft\\Whirlmark", 0, KEY_READ, &key),
-              ERROR_SUCCESS);
+    EXPECT_FALSE(ic::KeyExists("Software\\Brindlecroft\\Whirlmark"));
     EXPECT_EQ(GetFileAttributesA("C:\\Program Files\\Whirlmark"), INVALID_FILE_ATTRIBUTES);
-    EXPECT_EQ(GetFileAttributesA((SystemDir() + "\\Whirlmark.scr").c_str()), INVALID_FILE_ATTRIBUTES);
-    char saver[MAX_PATH] = "";
-    GetPrivateProfileStringA("boot", "SCRNSAVE.EXE", "", saver, MAX_PATH, "system.ini");
-    EXPECT_EQ(std::string(saver).find("WHIR"), std::string::npos) << saver;
-    EXPECT_EQ(std::string(saver).find("whir"), std::string::npos) << saver;
+    EXPECT_EQ(GetFileAttributesA((ic::SystemDir() + layout::kSaverFile).c_str()), INVALID_FILE_ATTRIBUTES);
+    const std::string saver = ic::SaverEntry();
+    EXPECT_EQ(saver.find("WHIR"), std::string::npos) << saver;
+    EXPECT_EQ(saver.find("whir"), std::string::npos) << saver;
 }
 
 // Button states of one page: Back, Next and its caption, Cancel's caption, and Help
 // never visible.
 void ExpectButtons(Wizard& s, bool backEnabled, bool nextEnabled, const char* next, const char* cancel) {
-    st::Button back = s.GetButton(st::kBack), nx = s.GetButton(st::kNext), cn = s.GetButton(st::kCancel);
+    wt::Button back = s.GetButton(wt::kBack), nx = s.GetButton(wt::kNext), cn = s.GetButton(wt::kCancel);
     EXPECT_TRUE(back.visible);
     EXPECT_EQ(back.enabled, backEnabled);
     EXPECT_TRUE(nx.visible);
@@ -68,7 +52,7 @@ void ExpectButtons(Wizard& s, bool backEnabled, bool nextEnabled, const char* ne
     EXPECT_EQ(nx.text, next);
     EXPECT_TRUE(cn.visible && cn.enabled);
     EXPECT_EQ(cn.text, cancel);
-    EXPECT_FALSE(s.GetButton(st::kHelp).visible);
+    EXPECT_FALSE(s.GetButton(wt::kHelp).visible);
 }
 
 std::vector<std::string> ListEntries(HWND list) {
@@ -110,7 +94,9 @@ protected:
     void SetUp() override {
         std::string licence = Licence(600);
         st::MakeMedium(&licence);
-        st::DrawOwnCaptions();
+        // The test displays have no window manager: Wine draws the captions itself, so
+        // that the screenshots show title bars.
+        wt::SetString("Software\\Wine\\X11 Driver", "Decorated", "N");
     }
 };
 
@@ -118,16 +104,16 @@ protected:
 
 TEST_F(SetupWizard, PagesInOrderWithTheirButtons) {
     Wizard s;
-    ASSERT_TRUE(s.WaitForWizard());
+    ASSERT_TRUE(s.WaitForSheet());
     ASSERT_EQ(s.PageIndex(), st::kWelcome);
-    EXPECT_EQ(s.ItemText(st::kTitle), kTitles[st::kWelcome]);
+    EXPECT_EQ(s.PageTitle(), kTitles[st::kWelcome]);
     ExpectButtons(s, false, true, "&Next", "&Cancel");
-    st::Screenshot("1-welcome");
+    wt::Screenshot("setup/1-welcome");
 
     ASSERT_TRUE(s.Next(st::kLicense));
-    EXPECT_EQ(s.ItemText(st::kTitle), kTitles[st::kLicense]);
+    EXPECT_EQ(s.PageTitle(), kTitles[st::kLicense]);
     ExpectButtons(s, true, true, "&Yes", "&No");
-    st::Screenshot("2-license");
+    wt::Screenshot("setup/2-license");
 
     // Back to the welcome page restores its buttons.
     ASSERT_TRUE(s.Back(st::kWelcome));
@@ -135,40 +121,40 @@ TEST_F(SetupWizard, PagesInOrderWithTheirButtons) {
     ASSERT_TRUE(s.Next(st::kLicense));
 
     ASSERT_TRUE(s.Next(st::kDestination));
-    EXPECT_EQ(s.ItemText(st::kTitle), kTitles[st::kDestination]);
+    EXPECT_EQ(s.PageTitle(), kTitles[st::kDestination]);
     ExpectButtons(s, true, true, "&Next", "&Cancel");
     EXPECT_EQ(s.ItemText(st::kDestFolder), "C:\\Program Files\\Whirlmark\\");
     EXPECT_FALSE(IsWindowVisible(s.Item(st::kSpaceWarning)));
-    st::Screenshot("3-destination");
+    wt::Screenshot("setup/3-destination");
 
     ASSERT_TRUE(s.Next(st::kProgramFolder));
-    EXPECT_EQ(s.ItemText(st::kTitle), kTitles[st::kProgramFolder]);
+    EXPECT_EQ(s.PageTitle(), kTitles[st::kProgramFolder]);
     ExpectButtons(s, true, true, "&Next", "&Cancel");
     EXPECT_EQ(s.ItemText(st::kProgramFolderEdit), "Whirlmark");
-    st::Screenshot("4-program-folder");
+    wt::Screenshot("setup/4-program-folder");
 
     ASSERT_TRUE(s.Next(st::kExtraOptions));
-    EXPECT_EQ(s.ItemText(st::kTitle), kTitles[st::kExtraOptions]);
+    EXPECT_EQ(s.PageTitle(), kTitles[st::kExtraOptions]);
     ExpectButtons(s, true, true, "&Next", "&Cancel");
     EXPECT_EQ(SendMessageA(s.Item(st::kDefaultSaver), BM_GETCHECK, 0, 0), BST_CHECKED);
-    st::Screenshot("5-extra-options");
+    wt::Screenshot("setup/5-extra-options");
 
     ASSERT_TRUE(s.Next(st::kStartCopy));
-    EXPECT_EQ(s.ItemText(st::kTitle), kTitles[st::kStartCopy]);
+    EXPECT_EQ(s.PageTitle(), kTitles[st::kStartCopy]);
     ExpectButtons(s, true, true, "&Next", "&Cancel");
-    EXPECT_FALSE(IsWindowVisible(s.Item(st::kProgress)));
-    st::Screenshot("6-start-copy");
+    EXPECT_FALSE(IsWindowVisible(s.Item(wt::kProgressBar)));
+    wt::Screenshot("setup/6-start-copy");
 
     ASSERT_TRUE(s.Install());
-    EXPECT_EQ(s.boxes, "");
-    EXPECT_EQ(s.ItemText(st::kTitle), kTitles[st::kComplete]);
-    st::Button finish = s.GetButton(st::kFinish);
+    EXPECT_TRUE(s.boxes.empty()) << s.boxes.front();
+    EXPECT_EQ(s.PageTitle(), kTitles[st::kComplete]);
+    wt::Button finish = s.GetButton(wt::kFinish);
     EXPECT_TRUE(finish.visible && finish.enabled);
     EXPECT_EQ(finish.text, "Close");
-    EXPECT_FALSE(s.GetButton(st::kBack).visible);
-    EXPECT_FALSE(s.GetButton(st::kNext).visible);
-    EXPECT_FALSE(s.GetButton(st::kHelp).visible);
-    st::Screenshot("7-complete");
+    EXPECT_FALSE(s.GetButton(wt::kBack).visible);
+    EXPECT_FALSE(s.GetButton(wt::kNext).visible);
+    EXPECT_FALSE(s.GetButton(wt::kHelp).visible);
+    wt::Screenshot("setup/7-complete");
 
     s.Press(PSBTN_FINISH);
     EXPECT_EQ(s.WaitForExit(), 0u);
@@ -176,8 +162,7 @@ TEST_F(SetupWizard, PagesInOrderWithTheirButtons) {
 
 TEST_F(SetupWizard, NoOnTheLicencePageEndsAtOnceChangingNothing) {
     Wizard s;
-    ASSERT_TRUE(s.WaitForWizard());
-    ASSERT_TRUE(s.Next(st::kLicense));
+    ASSERT_TRUE(s.WalkTo(st::kLicense));
     DWORD start = GetTickCount();
     s.Press(PSBTN_CANCEL);
     EXPECT_EQ(s.WaitForExit(5000), 2u);  // a script must not take it for an install
@@ -189,10 +174,9 @@ TEST_F(SetupWizard, NoOnTheLicencePageEndsAtOnceChangingNothing) {
 TEST_F(SetupWizard, EscapeEndsAtOnceOnAnyPage) {
     for (int page : {st::kLicense, st::kExtraOptions}) {
         Wizard s;
-        ASSERT_TRUE(s.WaitForWizard());
-        for (int i = 1; i <= page; ++i) ASSERT_TRUE(s.Next(i));
-        PostMessageA(GetDlgItem(s.Sheet(), st::kNext), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
-        PostMessageA(GetDlgItem(s.Sheet(), st::kNext), WM_KEYUP, VK_ESCAPE, 0xC0010001);
+        ASSERT_TRUE(s.WalkTo(page));
+        PostMessageA(GetDlgItem(s.Sheet(), wt::kNext), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+        PostMessageA(GetDlgItem(s.Sheet(), wt::kNext), WM_KEYUP, VK_ESCAPE, 0xC0010001);
         EXPECT_EQ(s.WaitForExit(5000), 2u) << "page " << page;
     }
     ExpectNothingInstalled();
@@ -200,23 +184,22 @@ TEST_F(SetupWizard, EscapeEndsAtOnceOnAnyPage) {
 
 TEST_F(SetupWizard, CancelOnTheCompletionPageEndsToo) {
     Wizard s;
-    ASSERT_TRUE(s.WaitForWizard());
-    for (int i = 1; i <= st::kStartCopy; ++i) ASSERT_TRUE(s.Next(i));
+    ASSERT_TRUE(s.WalkTo(st::kStartCopy));
     ASSERT_TRUE(s.Install());
     s.Press(PSBTN_CANCEL);
     EXPECT_EQ(s.WaitForExit(), 0u);
 }
 
 TEST_F(SetupWizard, AnotherPlatformGetsOnlyThePlatformBox) {
-    st::SetWindowsVersion("win31");  // Wine then reports the Win32s platform, 0
+    wt::SetWindowsVersion("win31");  // Wine then reports the Win32s platform, 0
     Wizard s;
     HWND box = s.WaitForBox();
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(Wizard::BoxText(box),
               "Platform error|Sorry, this program is not designed to run on this operating system");
     EXPECT_EQ(wt::WaitForWindow("#32770", "Whirlmark Setup", s.Id(), 300), nullptr);
-    st::Screenshot("platform-error");
-    Wizard::Answer(box, IDOK);
+    wt::Screenshot("setup/platform-error");
+    wt::AnswerMessageBox(box, IDOK);
     EXPECT_EQ(s.WaitForExit(), 2u);
     ExpectNothingInstalled();
 }
@@ -227,8 +210,7 @@ TEST_F(SetupWizard, LicenceShowsTheFirst2560Bytes) {
     std::string licence = Licence(3000);
     st::MakeMedium(&licence);
     Wizard s;
-    ASSERT_TRUE(s.WaitForWizard());
-    ASSERT_TRUE(s.Next(st::kLicense));
+    ASSERT_TRUE(s.WalkTo(st::kLicense));
     EXPECT_EQ(s.ItemText(st::kLicenseText), licence.substr(0, 2560));
 }
 
@@ -237,22 +219,21 @@ TEST_F(SetupWizard, LicenceStopsAtAZeroByte) {
     licence += std::string(1, '\0') + "Hidden after the zero.";
     st::MakeMedium(&licence);
     Wizard s;
-    ASSERT_TRUE(s.WaitForWizard());
-    ASSERT_TRUE(s.Next(st::kLicense));
+    ASSERT_TRUE(s.WalkTo(st::kLicense));
     EXPECT_EQ(s.ItemText(st::kLicenseText), "Terms before the zero.\r\nMore terms.");
 }
 
 TEST_F(SetupWizard, MissingLicenceIsReportedOnEachActivation) {
     st::MakeMedium(nullptr);
     Wizard s;
-    ASSERT_TRUE(s.WaitForWizard());
+    ASSERT_TRUE(s.WaitForSheet());
     for (int visit = 0; visit < 2; ++visit) {
         s.Press(PSBTN_NEXT);
         HWND box = s.WaitForBox();
         ASSERT_NE(box, nullptr) << "visit " << visit;
         EXPECT_EQ(Wizard::BoxText(box), "Setup|Could not find license file");
-        if (visit == 0) st::Screenshot("2-license-missing");
-        Wizard::Answer(box, IDOK);
+        if (visit == 0) wt::Screenshot("setup/2-license-missing");
+        wt::AnswerMessageBox(box, IDOK);
         ASSERT_TRUE(s.WaitForPage(st::kLicense));
         EXPECT_EQ(s.ItemText(st::kLicenseText), "");
         if (visit == 0) {
@@ -266,9 +247,8 @@ TEST_F(SetupWizard, MissingLicenceIsReportedOnEachActivation) {
 TEST_F(SetupWizard, LicenceIsFoundBesideSetupFromAnotherCurrentFolder) {
     std::string licence = "Licence beside Setup.exe.";
     st::MakeMedium(&licence);
-    Wizard s("C:\\medium\\", "C:\\windows");
-    ASSERT_TRUE(s.WaitForWizard());
-    ASSERT_TRUE(s.Next(st::kLicense));
+    Wizard s(st::kMedium, "C:\\windows");
+    ASSERT_TRUE(s.WalkTo(st::kLicense));
     EXPECT_EQ(s.WaitForBox(300), nullptr);
     EXPECT_EQ(s.ItemText(st::kLicenseText), licence);
 }
@@ -286,7 +266,7 @@ public:
         if (letter == 'c')
             fill = " && for e in $WINEPREFIX/drive_c/*; do ln -s \"$e\" " + m_dir + "/; done";
         std::string size = letter == 'c' ? "1m" : "3m";
-        m_ok = st::RunUnix("mkdir -p " + m_dir + " && mount -t tmpfs -o size=" + size + " tmpfs " + m_dir +
+        m_ok = wt::RunUnix("mkdir -p " + m_dir + " && mount -t tmpfs -o size=" + size + " tmpfs " + m_dir +
                            fill + " && ln -sfn " + m_dir + " $WINEPREFIX/dosdevices/" + letter + ": && touch " +
                            m_dir + "/.mounted") &&
                Mounted();
@@ -294,7 +274,7 @@ public:
     ~SmallDrive() {
         std::string restore = m_letter == 'c' ? "ln -sfn ../drive_c $WINEPREFIX/dosdevices/c:; "
                                               : "rm -f $WINEPREFIX/dosdevices/" + std::string(1, m_letter) + ":; ";
-        st::RunUnix(restore + "umount -l " + m_dir + "; rmdir " + m_dir);
+        wt::RunUnix(restore + "umount -l " + m_dir + "; rmdir " + m_dir);
     }
     bool ok() const { return m_ok; }
 
@@ -310,7 +290,7 @@ private:
 
 // Types `folder` on the destination page and comes back to it, so the check runs on it.
 void StoreAndReturn(Wizard& s, const std::string& folder) {
-    s.SetItemText(st::kDestFolder, folder);
+    s.SetText(st::kDestFolder, folder);
     ASSERT_TRUE(s.Next(st::kProgramFolder));
     ASSERT_TRUE(s.Back(st::kDestination));
 }
@@ -323,16 +303,14 @@ TEST_F(SetupWizard, ShortDestinationDriveWarnsAndDisablesNext) {
     EXPECT_LT(free.QuadPart, 5000000u);
 
     Wizard s;
-    ASSERT_TRUE(s.WaitForWizard());
-    ASSERT_TRUE(s.Next(st::kLicense));
-    ASSERT_TRUE(s.Next(st::kDestination));
+    ASSERT_TRUE(s.WalkTo(st::kDestination));
     // Leaving the page checks the typed folder's drive and keeps the user there.
-    s.SetItemText(st::kDestFolder, "D:\\Whirlmark");
+    s.SetText(st::kDestFolder, "D:\\Whirlmark");
     EXPECT_FALSE(s.Next(st::kProgramFolder, 3000));
     EXPECT_EQ(s.PageIndex(), st::kDestination);
     EXPECT_TRUE(IsWindowVisible(s.Item(st::kSpaceWarning)));
     EXPECT_EQ(s.ItemText(st::kSpaceWarning), "Warning: insufficient disk space on drive D:");
-    st::Screenshot("3-destination-short");
+    wt::Screenshot("setup/3-destination-short");
 
     // Back after the failed check: the licence page's "&Yes" works; the folder Back
     // stored is checked again on return.
@@ -350,41 +328,37 @@ TEST_F(SetupWizard, ShortSystemDriveIsNamedEvenForARoomyDestination) {
     SmallDrive c('c');
     ASSERT_TRUE(c.ok()) << "could not give C: a small drive";
     // D: is a roomy drive: the test's own folder.
-    ASSERT_TRUE(st::RunUnix("ln -sfn $WHIRL_RUN_DIR $WINEPREFIX/dosdevices/d:"));
+    ASSERT_TRUE(wt::RunUnix("ln -sfn $WHIRL_RUN_DIR $WINEPREFIX/dosdevices/d:"));
     ULARGE_INTEGER free{};
     ASSERT_TRUE(GetDiskFreeSpaceExA("C:\\", &free, nullptr, nullptr));
     EXPECT_LT(free.QuadPart, 2000000u);
 
     Wizard s;
-    ASSERT_TRUE(s.WaitForWizard());
-    ASSERT_TRUE(s.Next(st::kLicense));
-    ASSERT_TRUE(s.Next(st::kDestination));
+    ASSERT_TRUE(s.WalkTo(st::kDestination));
     // Both on C:, which is short.
     EXPECT_EQ(s.ItemText(st::kSpaceWarning), "Warning: insufficient disk space on drive C:");
     ExpectButtons(s, true, false, "&Next", "&Cancel");
     // The destination on a roomy drive: still the system drive is named, and Next
     // keeps the user on the page.
-    s.SetItemText(st::kDestFolder, "D:\\Whirlmark\\");
+    s.SetText(st::kDestFolder, "D:\\Whirlmark\\");
     EXPECT_FALSE(s.Next(st::kProgramFolder, 3000));
     EXPECT_TRUE(IsWindowVisible(s.Item(st::kSpaceWarning)));
     EXPECT_EQ(s.ItemText(st::kSpaceWarning), "Warning: insufficient disk space on drive C:");
-    EXPECT_FALSE(s.GetButton(st::kNext).enabled);
+    EXPECT_FALSE(s.GetButton(wt::kNext).enabled);
 }
 
 TEST_F(SetupWizard, EmptiedRelativeOrOverlongFolderKeepsTheUserOnThePage) {
     Wizard s;
-    ASSERT_TRUE(s.WaitForWizard());
-    ASSERT_TRUE(s.Next(st::kLicense));
-    ASSERT_TRUE(s.Next(st::kDestination));
+    ASSERT_TRUE(s.WalkTo(st::kDestination));
     std::string deep = "C:\\";
     while (deep.size() < 1200) deep += "deeper\\";
     for (const std::string& folder : {std::string(), std::string("Whirlmark\\"), deep}) {
-        s.SetItemText(st::kDestFolder, folder);
+        s.SetText(st::kDestFolder, folder);
         s.Press(PSBTN_NEXT);
         HWND box = s.WaitForBox();
         ASSERT_NE(box, nullptr) << folder;
         EXPECT_NE(Wizard::BoxText(box).find("full path of a folder"), std::string::npos) << Wizard::BoxText(box);
-        Wizard::Answer(box, IDOK);
+        wt::AnswerMessageBox(box, IDOK);
         wt::PumpFor(300);
         EXPECT_EQ(s.PageIndex(), st::kDestination) << folder;
     }
@@ -393,9 +367,7 @@ TEST_F(SetupWizard, EmptiedRelativeOrOverlongFolderKeepsTheUserOnThePage) {
 
 TEST_F(SetupWizard, BrowserOpensOnTheDestinationAndCancelKeepsIt) {
     Wizard s;
-    ASSERT_TRUE(s.WaitForWizard());
-    ASSERT_TRUE(s.Next(st::kLicense));
-    ASSERT_TRUE(s.Next(st::kDestination));
+    ASSERT_TRUE(s.WalkTo(st::kDestination));
 
     // The default folder does not exist yet: the browser opens on its parent.
     PostMessageA(s.Item(st::kBrowse), BM_CLICK, 0, 0);
@@ -404,22 +376,22 @@ TEST_F(SetupWizard, BrowserOpensOnTheDestinationAndCancelKeepsIt) {
     std::string shown = Wizard::BoxText(browser);
     EXPECT_NE(shown.find("Please choose the installation folder"), std::string::npos) << shown;
     EXPECT_NE(shown.find("C:\\Program Files"), std::string::npos) << shown;
-    st::Screenshot("3-destination-browse");
-    Wizard::Answer(browser, IDCANCEL);
-    ASSERT_TRUE(st::WaitUntil([&] { return !IsWindow(browser); }));
+    wt::Screenshot("setup/3-destination-browse");
+    wt::AnswerMessageBox(browser, IDCANCEL);
+    ASSERT_TRUE(wt::WaitUntil([&] { return !IsWindow(browser); }));
     EXPECT_EQ(s.ItemText(st::kDestFolder), "C:\\Program Files\\Whirlmark\\");
     StoreAndReturn(s, s.ItemText(st::kDestFolder));
     EXPECT_EQ(s.ItemText(st::kDestFolder), "C:\\Program Files\\Whirlmark\\");
 
     // A typed existing folder: the browser opens there, and OK takes it as it is.
-    s.SetItemText(st::kDestFolder, "C:\\windows\\");
+    s.SetText(st::kDestFolder, "C:\\windows\\");
     PostMessageA(s.Item(st::kBrowse), BM_CLICK, 0, 0);
     browser = s.WaitForBox();
     ASSERT_NE(browser, nullptr);
     shown = Wizard::BoxText(browser);
     EXPECT_NE(shown.find("C:\\windows"), std::string::npos) << shown;
-    Wizard::Answer(browser, IDOK);
-    ASSERT_TRUE(st::WaitUntil([&] { return !IsWindow(browser); }));
+    wt::AnswerMessageBox(browser, IDOK);
+    ASSERT_TRUE(wt::WaitUntil([&] { return !IsWindow(browser); }));
     EXPECT_EQ(s.ItemText(st::kDestFolder), "C:\\windows");
     StoreAndReturn(s, s.ItemText(st::kDestFolder));
     EXPECT_EQ(s.ItemText(st::kDestFolder), "C:\\windows\\");
@@ -447,10 +419,9 @@ void MakeProgramFolders(std::string& common, std::string& user) {
 void ExpectProgramList(const char* version, const char* present, const char* absent) {
     std::string common, user;
     MakeProgramFolders(common, user);
-    st::SetWindowsVersion(version);
+    wt::SetWindowsVersion(version);
     Wizard s;
-    ASSERT_TRUE(s.WaitForWizard());
-    for (int i = 1; i <= st::kProgramFolder; ++i) ASSERT_TRUE(s.Next(i));
+    ASSERT_TRUE(s.WalkTo(st::kProgramFolder));
     std::vector<std::string> entries = ListEntries(s.Item(st::kFolderList));
     EXPECT_TRUE(Contains(entries, present)) << version << " " << Joined(entries) << " " << common << " " << user;
     EXPECT_FALSE(Contains(entries, absent)) << version << " " << Joined(entries);
@@ -473,8 +444,7 @@ TEST_F(SetupWizard, DoubleClickCopiesTheEntryAndTheDefaultReturns) {
     std::string common, user;
     MakeProgramFolders(common, user);
     Wizard s;
-    ASSERT_TRUE(s.WaitForWizard());
-    for (int i = 1; i <= st::kProgramFolder; ++i) ASSERT_TRUE(s.Next(i));
+    ASSERT_TRUE(s.WalkTo(st::kProgramFolder));
     HWND list = s.Item(st::kFolderList);
     std::vector<std::string> entries = ListEntries(list);
     int index = -1;
@@ -493,7 +463,7 @@ TEST_F(SetupWizard, DoubleClickCopiesTheEntryAndTheDefaultReturns) {
     ASSERT_TRUE(s.Next(st::kExtraOptions));
     ASSERT_TRUE(s.Back(st::kProgramFolder));
     EXPECT_EQ(s.ItemText(st::kProgramFolderEdit), "Whirlmark");
-    s.SetItemText(st::kProgramFolderEdit, "Games\\Whirlmark");
+    s.SetText(st::kProgramFolderEdit, "Games\\Whirlmark");
     ASSERT_TRUE(s.Back(st::kDestination));
     ASSERT_TRUE(s.Next(st::kProgramFolder));
     EXPECT_EQ(s.ItemText(st::kProgramFolderEdit), "Whirlmark");
@@ -503,8 +473,7 @@ TEST_F(SetupWizard, DoubleClickCopiesTheEntryAndTheDefaultReturns) {
 
 TEST_F(SetupWizard, ExtraOptionSurvivesBackAndNext) {
     Wizard s;
-    ASSERT_TRUE(s.WaitForWizard());
-    for (int i = 1; i <= st::kExtraOptions; ++i) ASSERT_TRUE(s.Next(i));
+    ASSERT_TRUE(s.WalkTo(st::kExtraOptions));
     HWND box = s.Item(st::kDefaultSaver);
     EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_CHECKED);
     SendMessageA(box, BM_CLICK, 0, 0);
@@ -526,12 +495,10 @@ TEST_F(SetupWizard, ExtraOptionSurvivesBackAndNext) {
 TEST_F(SetupWizard, ChosenValuesReachTheInstallation) {
     std::string programs = SpecialFolder(CSIDL_COMMON_PROGRAMS);
     Wizard s;
-    ASSERT_TRUE(s.WaitForWizard());
-    ASSERT_TRUE(s.Next(st::kLicense));
-    ASSERT_TRUE(s.Next(st::kDestination));
-    s.SetItemText(st::kDestFolder, "C:\\Games\\Whirl");
+    ASSERT_TRUE(s.WalkTo(st::kDestination));
+    s.SetText(st::kDestFolder, "C:\\Games\\Whirl");
     ASSERT_TRUE(s.Next(st::kProgramFolder));
-    s.SetItemText(st::kProgramFolderEdit, "Games\\Whirlmark");
+    s.SetText(st::kProgramFolderEdit, "Games\\Whirlmark");
     ASSERT_TRUE(s.Next(st::kExtraOptions));
     ASSERT_TRUE(s.Next(st::kStartCopy));
     ASSERT_TRUE(s.Install());
@@ -540,9 +507,9 @@ TEST_F(SetupWizard, ChosenValuesReachTheInstallation) {
 
     const char* key = layout::kSettingsKey;
     std::string dataRoot, programFolder;
-    ASSERT_TRUE(wt::ReadString(HKEY_CURRENT_USER, key, "DataRoot", dataRoot));
+    ASSERT_TRUE(wt::ReadString(HKEY_CURRENT_USER, key, layout::kDataRootValue, dataRoot));
     EXPECT_EQ(dataRoot, "C:\\Games\\Whirl\\");
-    ASSERT_TRUE(wt::ReadString(HKEY_CURRENT_USER, key, "ProgramFolder", programFolder));
+    ASSERT_TRUE(wt::ReadString(HKEY_CURRENT_USER, key, layout::kProgramFolderValue, programFolder));
     EXPECT_EQ(programFolder, programs + "\\Games\\Whirlmark\\");
 }
 

@@ -2,7 +2,7 @@
 // then the machine inspected: files, registry, shortcuts, system.ini, progress, boxes.
 #include "install_checks.h"
 #include "install_layout.h"
-#include "wizard_driver.h"
+#include "setup_driver.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,10 @@
 
 namespace {
 
-const char kMedium[] = "C:\\medium\\";
+using st::kMedium;
 const char kDefaultDir[] = "C:\\Program Files\\Whirlmark\\";
 const char* const kSettings = layout::kSettingsKey;
+const char* const kInstalled[] = {layout::kUninstaller, layout::kLicense, layout::kReadme};
 const std::vector<int> kFullProgress{0, 15, 30, 45, 60, 75, 90, 100};
 
 // The folders directly in C:\.
@@ -37,8 +38,8 @@ protected:
     }
 
     // Setup through every page; `clean` tells whether every step is to succeed.
-    ic::WizardRun Run(ic::SetupChoices choices = {}, bool clean = true) {
-        ic::WizardRun run = ic::DriveSetup(choices);
+    wt::WizardRun Run(st::SetupChoices choices = {}, bool clean = true) {
+        wt::WizardRun run = st::DriveSetup(choices);
         EXPECT_EQ(run.completed, clean);
         EXPECT_EQ(run.incomplete, !clean);
         EXPECT_EQ(run.exitCode, clean ? 0u : 1u);
@@ -53,19 +54,16 @@ protected:
     }
 
     void ExpectShortcuts(const std::string& dir) {
-        const char* links[3][3] = {{"Uninstall.lnk", "Uninstall.exe", "uninstall"},
-                                   {"Readme.lnk", "readme.txt", "Readme"},
-                                   {"License.lnk", "license.txt", "License"}};
-        for (auto& l : links) {
+        for (const layout::ShortcutEntry& l : layout::kShortcuts) {
             ic::Link link;
-            ASSERT_TRUE(ic::LoadShortcut(programs_ + l[0], link)) << l[0];
-            EXPECT_STRCASEEQ(link.target.c_str(), (dir + l[1]).c_str());
-            EXPECT_EQ(link.description, l[2]);
+            ASSERT_TRUE(ic::LoadShortcut(programs_ + l.link, link)) << l.link;
+            EXPECT_STRCASEEQ(link.target.c_str(), (dir + l.target).c_str());
+            EXPECT_EQ(link.description, l.description);
         }
     }
 
     void ExpectSaverSelected() {
-        std::string shortPath = ic::ShortPath(ic::SystemDir() + "whirlmark.scr");
+        std::string shortPath = ic::ShortPath(ic::SystemDir() + layout::kSaverFileLower);
         ASSERT_FALSE(shortPath.empty());
         EXPECT_EQ(ic::SaverEntry(), shortPath);
         EXPECT_EQ(ic::ScreenSaverSwitch(), "1");
@@ -87,20 +85,20 @@ protected:
 }  // namespace
 
 TEST_F(SetupWizard, FreshMachineGetsExactlyTheInstallation) {
-    ic::WizardRun run = Run();
+    wt::WizardRun run = Run();
     EXPECT_TRUE(run.boxes.empty()) << run.boxes.front();
     EXPECT_EQ(run.progress, kFullProgress);
     EXPECT_EQ(run.finalPosition, 100);
     EXPECT_TRUE(run.closeOnly);
 
-    ExpectCopyOfMedium(ic::SystemDir() + "Whirlmark.scr", "Whirlmark.scr");
-    for (const char* name : {"Uninstall.exe", "license.txt", "readme.txt"})
+    ExpectCopyOfMedium(ic::SystemDir() + layout::kSaverFile, layout::kSaverFile);
+    for (const char* name : kInstalled)
         ExpectCopyOfMedium(kDefaultDir + std::string(name), name);
     EXPECT_EQ(ic::Snapshot({kDefaultDir}).size(), 4u);  // and the install record
     EXPECT_TRUE(ic::FileExists(std::string(kDefaultDir) + "Uninstall.rec"));
 
-    EXPECT_EQ(Value("DataRoot"), kDefaultDir);
-    EXPECT_EQ(Value("ProgramFolder"), programs_);
+    EXPECT_EQ(Value(layout::kDataRootValue), kDefaultDir);
+    EXPECT_EQ(Value(layout::kProgramFolderValue), programs_);
     std::string key = std::string(kSettings) + "\n" + kSettings + " : DataRoot (1) = " + kDefaultDir +
                       '\0' + "\n" + kSettings + " : ProgramFolder (1) = " + programs_ + '\0' + "\n";
     EXPECT_EQ(ic::DumpKey(kSettings), key);  // REG_SZ, zero counted, nothing else
@@ -115,9 +113,9 @@ TEST_F(SetupWizard, ClearedOptionLeavesSystemIniAndTheSwitchAlone) {
     std::string before;
     ASSERT_TRUE(ic::ReadBytes("C:\\windows\\system.ini", before));
 
-    ic::SetupChoices choices;
+    st::SetupChoices choices;
     choices.defaultSaver = false;
-    ic::WizardRun run = Run(choices);
+    wt::WizardRun run = Run(choices);
     EXPECT_TRUE(run.boxes.empty());
 
     std::string after;
@@ -129,45 +127,45 @@ TEST_F(SetupWizard, ClearedOptionLeavesSystemIniAndTheSwitchAlone) {
 
 TEST_F(SetupWizard, MissingReadmeGivesOneBoxAFailedCompletionAndExitCodeOne) {
     ASSERT_TRUE(DeleteFileA((std::string(kMedium) + "readme.txt").c_str()));
-    ic::WizardRun run = Run({}, false);
+    wt::WizardRun run = Run({}, false);
     EXPECT_NE(run.details.find("copy C:\\medium\\readme.txt to " + std::string(kDefaultDir) + "readme.txt"),
               std::string::npos) << run.details;
     EXPECT_EQ(run.boxes, (std::vector<std::string>{"Error while copying to " + std::string(kDefaultDir) +
                                                    "readme.txt"}));
-    EXPECT_EQ(Value("DataRoot"), kDefaultDir);
-    EXPECT_EQ(Value("ProgramFolder"), programs_);
+    EXPECT_EQ(Value(layout::kDataRootValue), kDefaultDir);
+    EXPECT_EQ(Value(layout::kProgramFolderValue), programs_);
     ExpectSaverSelected();
-    for (const char* link : {"Uninstall.lnk", "Readme.lnk", "License.lnk"})
-        EXPECT_TRUE(ic::FileExists(programs_ + link)) << link;
+    for (const layout::ShortcutEntry& l : layout::kShortcuts)
+        EXPECT_TRUE(ic::FileExists(programs_ + l.link)) << l.link;
     EXPECT_EQ(run.finalPosition, 100);
 }
 
 TEST_F(SetupWizard, DeepNewInstallFolderAndTwoLevelProgramFolder) {
-    ic::SetupChoices choices;
+    st::SetupChoices choices;
     choices.installDir = "C:\\Alpha\\Beta\\Gamma";  // the page adds the "\"
     choices.folderName = "Games\\Whirlmark";
-    ic::WizardRun run = Run(choices);
+    wt::WizardRun run = Run(choices);
     EXPECT_TRUE(run.boxes.empty()) << run.boxes.front();
 
-    for (const char* name : {"Uninstall.exe", "license.txt", "readme.txt"})
+    for (const char* name : kInstalled)
         ExpectCopyOfMedium(std::string("C:\\Alpha\\Beta\\Gamma\\") + name, name);
-    EXPECT_EQ(Value("DataRoot"), "C:\\Alpha\\Beta\\Gamma\\");
+    EXPECT_EQ(Value(layout::kDataRootValue), "C:\\Alpha\\Beta\\Gamma\\");
     // Every level of the program folder is made, so all three shortcuts are there.
     programs_ = ic::CommonPrograms() + "Games\\Whirlmark\\";
-    EXPECT_EQ(Value("ProgramFolder"), programs_);
+    EXPECT_EQ(Value(layout::kProgramFolderValue), programs_);
     ExpectShortcuts("C:\\Alpha\\Beta\\Gamma\\");
 }
 
 TEST_F(SetupWizard, BareDriveRootMakesNoFolder) {
     std::vector<std::string> before = TopFolders();
-    ic::SetupChoices choices;
+    st::SetupChoices choices;
     choices.installDir = "C:\\";
-    ic::WizardRun run = Run(choices);
+    wt::WizardRun run = Run(choices);
     EXPECT_TRUE(run.boxes.empty()) << run.boxes.front();
     EXPECT_EQ(TopFolders(), before);
-    for (const char* name : {"Uninstall.exe", "license.txt", "readme.txt"})
+    for (const char* name : kInstalled)
         ExpectCopyOfMedium(std::string("C:\\") + name, name);
-    EXPECT_EQ(Value("DataRoot"), "C:\\");
+    EXPECT_EQ(Value(layout::kDataRootValue), "C:\\");
     ExpectShortcuts("C:\\");
 }
 
@@ -178,11 +176,11 @@ TEST_F(SetupWizard, SecondInstallOverwritesWithoutError) {
     ASSERT_TRUE(ic::WriteBytes(std::string(kMedium) + "readme.txt", readme + "Second edition.\r\n"));
     ASSERT_TRUE(ic::WriteBytes(programs_ + "License.lnk", "damaged"));
 
-    ic::WizardRun run = Run();
+    wt::WizardRun run = Run();
     EXPECT_TRUE(run.boxes.empty()) << run.boxes.front();
     ExpectCopyOfMedium(std::string(kDefaultDir) + "readme.txt", "readme.txt");
     ExpectShortcuts(kDefaultDir);
-    EXPECT_EQ(Value("DataRoot"), kDefaultDir);
+    EXPECT_EQ(Value(layout::kDataRootValue), kDefaultDir);
 }
 
 TEST_F(SetupWizard, RegistryLevelThatCannotBeCreatedIsReportedAndTheInstallGoesOn) {
@@ -194,9 +192,9 @@ TEST_F(SetupWizard, RegistryLevelThatCannotBeCreatedIsReportedAndTheInstallGoesO
               ERROR_SUCCESS);
     RegCloseKey(key);
 
-    ic::WizardRun run = Run({}, false);
+    wt::WizardRun run = Run({}, false);
     EXPECT_EQ(run.boxes, std::vector<std::string>(2, "error writing to registry"));
-    EXPECT_EQ(Value("DataRoot"), "<missing>");
+    EXPECT_EQ(Value(layout::kDataRootValue), "<missing>");
     ExpectShortcuts(kDefaultDir);
     ExpectSaverSelected();
     EXPECT_EQ(run.progress, kFullProgress);
@@ -205,26 +203,27 @@ TEST_F(SetupWizard, RegistryLevelThatCannotBeCreatedIsReportedAndTheInstallGoesO
 TEST_F(SetupWizard, ForeignFileKeepsTheUserOnTheDestinationPageAndCancelExitsWithTwo) {
     ic::MakeFolders("C:\\Shared");
     ASSERT_TRUE(ic::WriteBytes("C:\\Shared\\readme.txt", "someone else's"));
-    ic::Wizard w("Setup");
+    wt::Wizard w("Setup");
     ASSERT_TRUE(w.Start(std::string(kMedium) + "Setup.exe", kMedium));
-    for (const char* title : {"Welcome to the Whirlmark installation wizard", "License Agreement"}) {
-        ASSERT_TRUE(w.WaitForPage(title));
-        w.PressNext();
+    for (int page : {st::kWelcome, st::kLicense}) {
+        ASSERT_TRUE(w.WaitForPage(st::kTitles[page]));
+        w.Press(PSBTN_NEXT);
     }
-    ASSERT_TRUE(w.WaitForPage("Choose destination location"));
-    w.SetText(1008, "C:\\Shared");
-    w.PressNext();
+    const std::string destination = st::kTitles[st::kDestination];
+    ASSERT_TRUE(w.WaitForPage(destination));
+    w.SetText(st::kDestFolder, "C:\\Shared");
+    w.Press(PSBTN_NEXT);
     for (DWORD start = GetTickCount(); w.boxes.empty() && GetTickCount() - start < 10000;)
-        w.WaitForPage("Choose destination location", 100);
+        w.WaitForPage(destination, 100);
     ASSERT_EQ(w.boxes.size(), 1u);
     EXPECT_NE(w.boxes[0].find("C:\\Shared\\readme.txt"), std::string::npos) << w.boxes[0];
-    EXPECT_TRUE(w.WaitForPage("Choose destination location", 1000));
+    EXPECT_TRUE(w.WaitForPage(destination, 1000));
 
-    w.PressCancel();
+    w.Press(PSBTN_CANCEL);
     EXPECT_EQ(w.WaitForExit(), 2u);
     std::string readme;
     EXPECT_TRUE(ic::ReadBytes("C:\\Shared\\readme.txt", readme));
     EXPECT_EQ(readme, "someone else's");
-    EXPECT_FALSE(ic::FileExists(ic::SystemDir() + "Whirlmark.scr"));
+    EXPECT_FALSE(ic::FileExists(ic::SystemDir() + layout::kSaverFile));
     EXPECT_FALSE(ic::KeyExists("Software\\Brindlecroft\\Whirlmark"));
 }

@@ -151,10 +151,7 @@ TEST_F(Unattended, RelativeDestinationAndBadArgumentsAreRefused) {
 }
 
 TEST_F(Unattended, Windows95FamilyRemovesTheRunningUninstallerThroughWininit) {
-    HKEY key;
-    ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "Software\\Wine", &key), ERROR_SUCCESS);
-    RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>("win98"), 6);
-    RegCloseKey(key);
+    ASSERT_TRUE(wt::SetWindowsVersion("win98"));
     const std::string dir = "C:\\Program Files\\Whirlmark\\";
     ASSERT_TRUE(ic::WriteBytes("C:\\windows\\wininit.ini", "[rename]\r\nNUL=C:\\OLD.TMP\r\n"));
     ASSERT_EQ(Setup("/S"), 0u);

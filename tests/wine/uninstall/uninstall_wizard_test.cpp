@@ -2,7 +2,8 @@
 // the install-remove round trip, what must survive, and an unreadable install location.
 #include "install_checks.h"
 #include "install_layout.h"
-#include "wizard_driver.h"
+#include "setup_driver.h"
+#include "uninstall_driver.h"
 
 #include <shellapi.h>
 
@@ -12,7 +13,6 @@
 
 namespace {
 
-const char kMedium[] = "C:\\medium\\";
 const char kInstallDir[] = "C:\\Program Files\\Whirlmark\\";
 const char kMaker[] = "Software\\Brindlecroft";
 const std::vector<int> kRemovalProgress{0, 30, 90, 100};
@@ -20,7 +20,7 @@ const std::vector<int> kRemovalProgress{0, 30, 90, 100};
 class UninstallWizard : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(ic::CopyFolderFiles(ic::BuiltMedium(), kMedium));
+        ASSERT_TRUE(ic::CopyFolderFiles(ic::BuiltMedium(), st::kMedium));
         programs_ = ic::CommonPrograms() + "Whirlmark\\";
         SetCurrentDirectoryA("C:\\");
     }
@@ -30,47 +30,34 @@ protected:
     }
 
     void Install() {
-        ic::WizardRun run = ic::DriveSetup({});
+        wt::WizardRun run = st::DriveSetup({});
         ASSERT_TRUE(run.completed);
         ASSERT_TRUE(run.boxes.empty()) << run.boxes.front();
-        ASSERT_TRUE(ic::FileExists(programs_ + "Uninstall.lnk"));
+        ASSERT_TRUE(ic::FileExists(programs_ + layout::kShortcuts[0].link));
     }
 
     // A copy of the installed Uninstall.exe outside the install folder.
     std::string CopyOutside() {
         ic::MakeFolders("C:\\elsewhere");
-        EXPECT_TRUE(CopyFileA((std::string(kInstallDir) + "Uninstall.exe").c_str(),
+        EXPECT_TRUE(CopyFileA((kInstallDir + std::string(layout::kUninstaller)).c_str(),
                               "C:\\elsewhere\\Uninstall.exe", FALSE));
         return "C:\\elsewhere\\Uninstall.exe";
     }
 
     // From the welcome page to "Close"; `shots` names the screenshots taken on the way.
-    ic::WizardRun Remove(ic::Wizard& w, const char* shots = nullptr) {
-        ic::WizardRun run;
-        DeleteFileA("C:\\progress.log");
-        if (!w.WaitForPage("Welcome to the Whirlmark uninstall wizard")) return run;
-        if (shots) {
-            EXPECT_TRUE(ic::Screenshot(std::string(shots) + "-welcome"));
-        }
-        HWND page = w.Page();
-        EXPECT_FALSE(w.ButtonEnabled(0x3023));  // nothing to go back to
-        EXPECT_TRUE(w.ProbeProgress());
-        w.PressNext();
-        run.completed = w.WaitForPage("Uninstall complete");
-        if (shots) {
-            EXPECT_TRUE(ic::Screenshot(std::string(shots) + "-complete"));
-        }
-        run.boxes = w.boxes;
-        run.finalPosition = w.ProgressPosition(page, 1009);
-        run.closeOnly = w.ButtonVisible(0x3025) && w.ButtonText(0x3025) == "Close" &&
-                        !w.ButtonVisible(0x3023) && !w.ButtonVisible(0x3024);
-        w.PressFinish();
-        run.exitCode = w.WaitForExit();
-        run.progress = ic::ProgressLog();
-        return run;
+    static wt::WizardRun Remove(wt::Wizard& w, const char* shots = nullptr) {
+        return ut::DriveUninstall(w, [&](wt::Wizard& wizard, int page) {
+            if (shots) {
+                EXPECT_TRUE(wt::Screenshot(std::string(shots) + (page == ut::kWelcome ? "-welcome" : "-complete")));
+            }
+            if (page == ut::kWelcome) {
+                EXPECT_FALSE(wizard.GetButton(wt::kBack).enabled);  // nothing to go back to
+            }
+            return true;
+        });
     }
 
-    void ExpectCleanRun(const ic::WizardRun& run) {
+    void ExpectCleanRun(const wt::WizardRun& run) {
         EXPECT_TRUE(run.completed);
         EXPECT_TRUE(run.boxes.empty()) << run.boxes.front();
         EXPECT_EQ(run.progress, kRemovalProgress);
@@ -99,18 +86,18 @@ TEST_F(UninstallWizard, RoundTripThroughTheInstalledShortcut) {
     run.cbSize = sizeof run;
     run.fMask = SEE_MASK_FLAG_NO_UI;
     run.lpVerb = "open";
-    std::string link = programs_ + "Uninstall.lnk";
+    std::string link = programs_ + layout::kShortcuts[0].link;
     run.lpFile = link.c_str();
     run.nShow = SW_SHOWNORMAL;
     ASSERT_TRUE(ShellExecuteExA(&run));
-    ic::Wizard w("Uninstall");
+    wt::Wizard w("Uninstall");
     ASSERT_TRUE(w.Attach());
     ExpectCleanRun(Remove(w, "uninstall/round-trip"));
     // A running program's file cannot be deleted: Uninstall.exe and its folder stay, and
     // nothing else of the installation, until the next restart removes both.
     std::vector<std::string> scheduled = ic::PendingRemovals();
     ASSERT_EQ(scheduled.size(), 2u);
-    EXPECT_STRCASEEQ(scheduled[0].c_str(), (std::string(kInstallDir) + "Uninstall.exe").c_str());
+    EXPECT_STRCASEEQ(scheduled[0].c_str(), (kInstallDir + std::string(layout::kUninstaller)).c_str());
     EXPECT_STRCASEEQ(scheduled[1].c_str(), std::string(kInstallDir, sizeof kInstallDir - 2).c_str());
     std::vector<std::string> after = Files();
     std::vector<std::string> left;
@@ -127,12 +114,12 @@ TEST_F(UninstallWizard, RoundTripThroughTheInstalledShortcut) {
 
 TEST_F(UninstallWizard, RunFromACopyOutsideRemovesTheInstallFolderToo) {
     Install();
-    ic::Wizard w("Uninstall");
+    wt::Wizard w("Uninstall");
     ASSERT_TRUE(w.Start(CopyOutside(), "C:\\elsewhere"));
     ExpectCleanRun(Remove(w));
     EXPECT_FALSE(ic::FolderExists(kInstallDir));
     EXPECT_FALSE(ic::FolderExists(programs_));
-    EXPECT_FALSE(ic::FileExists(ic::SystemDir() + "whirlmark.scr"));
+    EXPECT_FALSE(ic::FileExists(ic::SystemDir() + layout::kSaverFileLower));
     EXPECT_FALSE(ic::KeyExists("Software\\Brindlecroft\\Whirlmark"));
     EXPECT_TRUE(ic::KeyExists(kMaker));
     EXPECT_EQ(Entry(), "");
@@ -148,7 +135,7 @@ TEST_F(UninstallWizard, WhatIsNotOursSurvives) {
     RegCloseKey(key);
     ic::SetSaverEntry("C:\\windows\\system32\\other.scr");
 
-    ic::Wizard w("Uninstall");
+    wt::Wizard w("Uninstall");
     ASSERT_TRUE(w.Start(CopyOutside(), "C:\\elsewhere"));
     ExpectCleanRun(Remove(w));
 
@@ -175,11 +162,11 @@ TEST_F(UninstallWizard, MissingProductKeyWarnsTwiceAndDeletesNothingByName) {
     for (const char* name : decoys) ASSERT_TRUE(ic::WriteBytes(here + name, "decoy"));
     std::vector<std::string> installed = ic::Snapshot({kInstallDir, programs_});
 
-    ic::Wizard w("Uninstall");
+    wt::Wizard w("Uninstall");
     w.boxShots = "uninstall/missing-key";
     ASSERT_TRUE(w.Start(CopyOutside(), here));
     EXPECT_EQ(w.boxes, std::vector<std::string>(2, "error reading from registry"));  // before the wizard
-    ic::WizardRun run = Remove(w);
+    wt::WizardRun run = Remove(w);
     EXPECT_TRUE(run.completed);
     EXPECT_EQ(run.boxes.size(), 2u);
     EXPECT_EQ(run.progress, kRemovalProgress);
@@ -187,7 +174,7 @@ TEST_F(UninstallWizard, MissingProductKeyWarnsTwiceAndDeletesNothingByName) {
     for (const char* name : decoys) EXPECT_TRUE(ic::FileExists(here + name)) << name;
     EXPECT_EQ(ic::Snapshot({kInstallDir, programs_}), installed);
     // The steps that need no recorded path still run.
-    EXPECT_FALSE(ic::FileExists(ic::SystemDir() + "whirlmark.scr"));
+    EXPECT_FALSE(ic::FileExists(ic::SystemDir() + layout::kSaverFileLower));
     EXPECT_EQ(Entry(), "");
     EXPECT_TRUE(ic::KeyExists(kMaker));
 }

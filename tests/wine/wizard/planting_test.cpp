@@ -30,13 +30,8 @@ protected:
                               (std::string(kFolder) + "plant_probe.exe").c_str(), FALSE));
         // Read by every program started after this (the environment's WINEDLLOVERRIDES
         // does not reach a child started from a Windows program).
-        HKEY key;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\DllOverrides", 0, nullptr, 0,
-                                  KEY_SET_VALUE, nullptr, &key, nullptr),
-                  ERROR_SUCCESS);
         for (const char* name : {"comctl32", "uxtheme", "dwmapi"})
-            RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>("native,builtin"), 15);
-        RegCloseKey(key);
+            ASSERT_TRUE(wt::SetString("Software\\Wine\\DllOverrides", name, "native,builtin"));
     }
 
     static std::string Markers() {
@@ -71,7 +66,7 @@ protected:
     }
 
     void ExpectWizardWithoutPlantedDlls(const char* program) {
-        ic::Wizard wizard(program);
+        wt::Wizard wizard(program);
         ASSERT_TRUE(wizard.Start(std::string(kFolder) + program + ".exe", kFolder))
             << program << " opened no wizard with the planted DLLs beside it";
         EXPECT_EQ(Markers(), "") << program << " loaded planted DLLs";
