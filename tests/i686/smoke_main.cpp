@@ -35,35 +35,30 @@ std::vector<char> ReadAll(const std::string& path) {
 }
 }  // namespace
 
-void Note(const char* fmt, ...) {
-    va_list args;
-    va_start(args, fmt);
-    Print("", fmt, args);
-    va_end(args);
-}
+// Prints the caller's `fmt` and variable arguments after `tag`.
+#define PRINT_ARGUMENTS(tag)        \
+    do {                            \
+        va_list args;               \
+        va_start(args, fmt);        \
+        Print(tag, fmt, args);      \
+        va_end(args);               \
+    } while (0)
+
+void Note(const char* fmt, ...) { PRINT_ARGUMENTS(""); }
 
 Verdict Fail(const char* fmt, ...) {
-    va_list args;
-    va_start(args, fmt);
-    Print("FAIL: ", fmt, args);
-    va_end(args);
+    PRINT_ARGUMENTS("FAIL: ");
     return kFail;
 }
 
 bool Expect(bool condition, const char* fmt, ...) {
     if (condition) return true;
-    va_list args;
-    va_start(args, fmt);
-    Print("FAIL: ", fmt, args);
-    va_end(args);
+    PRINT_ARGUMENTS("FAIL: ");
     return false;
 }
 
 Verdict Skip(const char* fmt, ...) {
-    va_list args;
-    va_start(args, fmt);
-    Print("skip: ", fmt, args);
-    va_end(args);
+    PRINT_ARGUMENTS("skip: ");
     return kSkip;
 }
 

@@ -3,7 +3,6 @@
 
 #include <cstdlib>
 
-#include "wine_test.h"
 
 namespace dt {
 
