@@ -6,6 +6,8 @@
 #include <functional>
 #include <vector>
 
+#include "monitor_layout.h"
+
 struct Rgb {
     std::uint8_t r = 0;
     std::uint8_t g = 0;
@@ -15,14 +17,7 @@ struct Rgb {
 };
 
 // A rectangle of pixels, right and bottom exclusive.
-struct Box {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-};
+using Box = ScreenRect;
 
 struct Picture {
     int width = 0;
