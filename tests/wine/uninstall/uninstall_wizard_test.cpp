@@ -92,9 +92,12 @@ TEST_F(UninstallWizard, RoundTripThroughTheInstalledShortcut) {
     ASSERT_TRUE(ShellExecuteExA(&run));
     wt::Wizard w("Uninstall");
     ASSERT_TRUE(w.Attach());
-    ExpectCleanRun(Remove(w, "uninstall/round-trip"));
+    const wt::WizardRun removal = Remove(w, "uninstall/round-trip");
+    ExpectCleanRun(removal);
     // A running program's file cannot be deleted: Uninstall.exe and its folder stay, and
-    // nothing else of the installation, until the next restart removes both.
+    // nothing else of the installation, until the next restart removes both. The
+    // completion page says so.
+    EXPECT_EQ(removal.details, "Uninstall.exe and its folder are removed when Windows next restarts.");
     std::vector<std::string> scheduled = ic::PendingRemovals();
     ASSERT_EQ(scheduled.size(), 2u);
     EXPECT_STRCASEEQ(scheduled[0].c_str(), (kInstallDir + std::string(layout::kUninstaller)).c_str());
