@@ -32,6 +32,9 @@ public:
     // Records that a frame starts at `nowMs`.
     void FrameStarted(double nowMs);
 
+    // A new interval, from the next frame on.
+    void SetInterval(double intervalMs) { interval_ = intervalMs; }
+
 private:
     double interval_;
     double due_ = 0.0;

@@ -4,7 +4,8 @@
 // to a program that draws one textured quad, in alternating slices. Prints figures;
 // never fails on a time.
 //   gl_bench [seconds per frame-rate measurement] [launches of each program]
-//   gl_bench --minimal      the minimal program itself
+//   gl_bench --minimal      the minimal program itself, on the saver's pixel format
+//   gl_bench --minimal-plain   the same on the plain pixel format
 #include <windows.h>
 
 #include <GL/gl.h>
@@ -131,7 +132,8 @@ void MeasureFrameRates(double seconds) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1 && std::strcmp(argv[1], "--minimal") == 0) return RunMinimalProgram();
+    if (argc > 1 && std::strcmp(argv[1], "--minimal") == 0) return RunMinimalProgram(false);
+    if (argc > 1 && std::strcmp(argv[1], "--minimal-plain") == 0) return RunMinimalProgram(true);
     const double seconds = argc > 1 ? std::atof(argv[1]) : 5.0;
     const int launches = argc > 2 ? std::atoi(argv[2]) : 8;
     std::printf("screen %d x %d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));

@@ -49,10 +49,27 @@ double TimeToFirstFrame(std::string command) {
 }
 }  // namespace
 
-int RunMinimalProgram() {
+int RunMinimalProgram(bool plain) {
     HWND window = CreateFullScreenWindow("Minimal");
-    UseSaverContext(window);
-    HDC dc = wglGetCurrentDC();
+    HDC dc = nullptr;
+    HGLRC context = nullptr;
+    if (plain) {
+        dc = GetDC(window);
+        PIXELFORMATDESCRIPTOR descriptor{};
+        descriptor.nSize = sizeof descriptor;
+        descriptor.nVersion = 1;
+        descriptor.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
+        descriptor.iPixelType = PFD_TYPE_RGBA;
+        descriptor.cColorBits = 16;
+        descriptor.cDepthBits = 16;
+        descriptor.iLayerType = PFD_MAIN_PLANE;
+        SetPixelFormat(dc, ChoosePixelFormat(dc, &descriptor), &descriptor);
+        context = wglCreateContext(dc);
+        wglMakeCurrent(dc, context);
+    } else {
+        UseSaverContext(window);
+        dc = wglGetCurrentDC();
+    }
     glClearColor(0.5f, 0.5f, 0.5f, 1.0f);
     for (;;) {
         MSG message;
@@ -64,7 +81,13 @@ int RunMinimalProgram() {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         SwapBuffers(dc);
     }
-    ReleaseSaverContext();
+    if (plain) {
+        wglMakeCurrent(nullptr, nullptr);
+        wglDeleteContext(context);
+        ReleaseDC(window, dc);
+    } else {
+        ReleaseSaverContext();
+    }
     DestroyWindow(window);
     return 0;
 }
@@ -73,16 +96,20 @@ void MeasureLaunches(int launches) {
     const std::string folder = ProgramFolder();
     const std::string saver = "\"" + folder + "Whirlmark.scr\" /s";
     const std::string minimal = "\"" + folder + "gl_bench.exe\" --minimal";
-    std::vector<double> saverTimes, minimalTimes;
+    const std::string plain = minimal + "-plain";
+    std::vector<double> saverTimes, minimalTimes, plainTimes;
     for (int i = 0; i < launches; ++i) {
         const double a = TimeToFirstFrame(saver);
         const double b = TimeToFirstFrame(minimal);
+        const double c = TimeToFirstFrame(plain);
         if (a > 0) saverTimes.push_back(a);
         if (b > 0) minimalTimes.push_back(b);
-        std::printf("launch %d: saver %.0f ms, minimal %.0f ms\n", i + 1, a, b);
+        if (c > 0) plainTimes.push_back(c);
+        std::printf("launch %d: saver %.0f ms, minimal %.0f ms, minimal plain %.0f ms\n", i + 1, a, b, c);
         std::fflush(stdout);
     }
-    const double s = Median(saverTimes), m = Median(minimalTimes);
-    std::printf("launch: start to first frame, median of %d: saver %.0f ms, minimal %.0f ms, ratio %.2f\n",
-                launches, s, m, m > 0 ? s / m : 0.0);
+    const double s = Median(saverTimes), m = Median(minimalTimes), p = Median(plainTimes);
+    std::printf("launch: start to first frame, median of %d: saver %.0f ms, minimal %.0f ms (ratio %.2f), "
+                "minimal plain %.0f ms (ratio %.2f)\n",
+                launches, s, m, m > 0 ? s / m : 0.0, p, p > 0 ? s / p : 0.0);
 }
