@@ -1,7 +1,9 @@
-// The saver window's OpenGL context: pixel format (multisampled where the driver offers
-// it), rendering context, swap interval, and their release at the end of the run.
-// Failures are traced, never shown in a message box: the saver is full screen or in the
-// preview box, where a box would take activation or sit behind the saver.
+// The saver window's OpenGL context: the pixel format chosen for the renderer (4 samples
+// per pixel on graphics hardware where the driver offers them, the plain format on a
+// software renderer, which would compute every sample on the processor), the rendering
+// context, the swap interval, the watch on presenting, and their release at the end of
+// the run. Failures are traced, never shown in a message box: the saver is full screen
+// or in the preview box, where a box would take activation or sit behind the saver.
 #include "gl_context.h"
 
 #include <windows.h>
@@ -19,6 +21,7 @@ namespace {
 HDC deviceContext = nullptr;
 int chosenSamples = 0;
 HGLRC renderingContext = nullptr;
+RendererKind rendererKind = RendererKind::Hardware;
 
 using GetExtensionsStringArbProc = const char*(WINAPI*)(HDC dc);
 using GetExtensionsStringExtProc = const char*(WINAPI*)();
@@ -70,42 +73,110 @@ PIXELFORMATDESCRIPTOR PlainDescriptor() {
     return descriptor;
 }
 
-// A pixel format for `target` with `samples` samples per pixel, asked for through
-// WGL_ARB_pixel_format on a temporary context of a hidden window (the saver window's
-// own format can be set only once); 0 when the driver has none.
-int MultisampleFormat(HDC target, int samples) {
-    if (samples < 2) return 0;
-    WNDCLASSA probeClass{};
-    probeClass.lpfnWndProc = DefWindowProcA;
-    probeClass.hInstance = g_instance;
-    probeClass.lpszClassName = "ScrFormatProbe";
-    RegisterClassA(&probeClass);
-    HWND probe = CreateWindowExA(0, probeClass.lpszClassName, "", WS_POPUP, 0, 0, 8, 8, nullptr,
-                                 nullptr, g_instance, nullptr);
-    int format = 0;
-    HDC dc = probe ? GetDC(probe) : nullptr;
-    PIXELFORMATDESCRIPTOR descriptor = PlainDescriptor();
-    const int plain = dc ? ChoosePixelFormat(dc, &descriptor) : 0;
-    HGLRC context = plain && SetPixelFormat(dc, plain, &descriptor) ? wglCreateContext(dc) : nullptr;
-    if (context && wglMakeCurrent(dc, context)) {
-        const char* extensions = WglExtensions(dc);
-        auto choose = FindGlFunction<ChoosePixelFormatArbProc>("wglChoosePixelFormatARB");
-        if (choose && HasExtension(extensions, "WGL_ARB_pixel_format") &&
-            HasExtension(extensions, "WGL_ARB_multisample")) {
-            const int attributes[] = {kDrawToWindow, 1, kSupportOpenGl, 1, kDoubleBuffer, 1,
-                                      kPixelType, kTypeRgba, kColorBits, 16, kDepthBits, 16,
-                                      kSampleBuffers, 1, kSamples, samples, 0};
-            UINT count = 0;
-            if (!choose(target, attributes, nullptr, 1, &format, &count) || count == 0) format = 0;
-        }
-        wglMakeCurrent(nullptr, nullptr);
-    }
-    if (context) wglDeleteContext(context);
-    if (dc) ReleaseDC(probe, dc);
-    if (probe) DestroyWindow(probe);
-    UnregisterClassA(probeClass.lpszClassName, g_instance);
-    return format;
+PixelFormatFlags FlagsOf(HDC dc, int format) {
+    PIXELFORMATDESCRIPTOR d{};
+    if (!format || !DescribePixelFormat(dc, format, sizeof d, &d)) return {};
+    return PixelFormatFlags{(d.dwFlags & PFD_GENERIC_FORMAT) != 0, (d.dwFlags & PFD_GENERIC_ACCELERATED) != 0};
 }
+
+// A rendering context made current on `dc`, or null (traced) when it cannot be made.
+HGLRC CreateCurrentContext(HDC dc) {
+    HGLRC context = wglCreateContext(dc);
+    if (!context) {
+        OutputDebugStringA("wglCreateContext failed\n");
+        return nullptr;
+    }
+    if (!wglMakeCurrent(dc, context)) {
+        OutputDebugStringA("wglMakeCurrent failed\n");
+        wglDeleteContext(context);
+        return nullptr;
+    }
+    return context;
+}
+
+// Sets `format` on `dc`; traces and returns false when it is refused.
+bool SetFormat(HDC dc, int format) {
+    PIXELFORMATDESCRIPTOR descriptor{};
+    if (format && DescribePixelFormat(dc, format, sizeof descriptor, &descriptor) &&
+        SetPixelFormat(dc, format, &descriptor))
+        return true;
+    OutputDebugStringA(format ? "SetPixelFormat failed\n" : "ChoosePixelFormat failed\n");
+    return false;
+}
+
+// A hidden window whose plain-format context tells what renderer the driver gives and
+// which pixel formats it offers: the saver window's own format can be set only once, so
+// it is asked here first. When the saver window gets the same plain format, the context
+// is handed over to it instead of a second one being made.
+class Probe {
+public:
+    Probe() {
+        WNDCLASSA probeClass{};
+        probeClass.lpfnWndProc = DefWindowProcA;
+        probeClass.hInstance = g_instance;
+        probeClass.lpszClassName = kClass;
+        RegisterClassA(&probeClass);
+        window_ = CreateWindowExA(0, kClass, "", WS_POPUP, 0, 0, 8, 8, nullptr, nullptr, g_instance, nullptr);
+        dc_ = window_ ? GetDC(window_) : nullptr;
+        PIXELFORMATDESCRIPTOR descriptor = PlainDescriptor();
+        format_ = dc_ ? ChoosePixelFormat(dc_, &descriptor) : 0;
+        if (format_ && SetPixelFormat(dc_, format_, &descriptor)) context_ = CreateCurrentContext(dc_);
+        if (context_) {
+            kind_ = ClassifyRenderer(reinterpret_cast<const char*>(glGetString(GL_VENDOR)),
+                                     reinterpret_cast<const char*>(glGetString(GL_RENDERER)),
+                                     FlagsOf(dc_, format_));
+        }
+    }
+    ~Probe() {
+        if (context_) {
+            if (wglGetCurrentContext() == context_) wglMakeCurrent(nullptr, nullptr);
+            wglDeleteContext(context_);
+        }
+        if (dc_) ReleaseDC(window_, dc_);
+        if (window_) DestroyWindow(window_);
+        UnregisterClassA(kClass, g_instance);
+    }
+    Probe(const Probe&) = delete;
+    Probe& operator=(const Probe&) = delete;
+
+    RendererKind Kind() const { return kind_; }
+    int PlainFormat() const { return format_; }
+
+    // A pixel format for `target` with `samples` samples per pixel through
+    // WGL_ARB_pixel_format; 0 when the driver has none or `samples` is below 2.
+    int MultisampleFormat(HDC target, int samples) const {
+        if (samples < 2 || !context_) return 0;
+        const char* extensions = WglExtensions(dc_);
+        auto choose = FindGlFunction<ChoosePixelFormatArbProc>("wglChoosePixelFormatARB");
+        if (!choose || !HasExtension(extensions, "WGL_ARB_pixel_format") ||
+            !HasExtension(extensions, "WGL_ARB_multisample"))
+            return 0;
+        const int attributes[] = {kDrawToWindow, 1, kSupportOpenGl, 1, kDoubleBuffer, 1,
+                                  kPixelType, kTypeRgba, kColorBits, 16, kDepthBits, 16,
+                                  kSampleBuffers, 1, kSamples, samples, 0};
+        int format = 0;
+        UINT count = 0;
+        if (!choose(target, attributes, nullptr, 1, &format, &count) || count == 0) return 0;
+        return format;
+    }
+
+    // The probe's context made current on `dc`, which has the plain format, and given
+    // away; null when that fails.
+    HGLRC HandOver(HDC dc) {
+        if (!context_ || !wglMakeCurrent(dc, context_)) return nullptr;
+        HGLRC context = context_;
+        context_ = nullptr;
+        return context;
+    }
+
+private:
+    static constexpr const char* kClass = "ScrFormatProbe";
+    HWND window_ = nullptr;
+    HDC dc_ = nullptr;
+    int format_ = 0;
+    HGLRC context_ = nullptr;
+    RendererKind kind_ = RendererKind::Hardware;
+};
 
 // Presents at the display's refresh rate when the driver offers WGL_EXT_swap_control,
 // so that back-to-back frames do not take a whole processor.
@@ -114,48 +185,55 @@ void RequestSwapInterval(HDC dc) {
     if (auto swapInterval = FindGlFunction<SwapIntervalProc>("wglSwapIntervalEXT")) swapInterval(1);
 }
 
-// Sets a multisampled format when the driver offers one, otherwise the double-buffered
-// RGBA format with 16 colour and 16 depth bits. Traces why and returns false when no
-// format could be chosen or set.
-bool SetupPixelFormat(HDC dc) {
+// Gives `dc` its pixel format and a current rendering context; null (traced) when
+// either cannot be had. A window whose format was set before (a context made again)
+// keeps it. Windows' generic implementation is known to draw in software from its
+// format's flags alone; any other renderer is asked through the probe.
+HGLRC CreateContextFor(HDC dc, int width, int height) {
     chosenSamples = 0;
-    PIXELFORMATDESCRIPTOR descriptor{};
-    if (const int format = MultisampleFormat(dc, g_multisampleSamples)) {
-        if (DescribePixelFormat(dc, format, sizeof descriptor, &descriptor) &&
-            SetPixelFormat(dc, format, &descriptor)) {
-            chosenSamples = g_multisampleSamples;
-            return true;
+    if (GetPixelFormat(dc)) return CreateCurrentContext(dc);
+    PIXELFORMATDESCRIPTOR descriptor = PlainDescriptor();
+    const int plain = ChoosePixelFormat(dc, &descriptor);
+    const PixelFormatFlags flags = FlagsOf(dc, plain);
+    if (ClassifyRenderer(nullptr, nullptr, flags) == RendererKind::Software)
+        return SetFormat(dc, plain) ? CreateCurrentContext(dc) : nullptr;
+    Probe probe;
+    const int samples = MultisampleSamples(probe.Kind(), width, height, g_multisampleSamples);
+    if (const int format = probe.MultisampleFormat(dc, samples)) {
+        if (SetFormat(dc, format)) {
+            chosenSamples = samples;
+            return CreateCurrentContext(dc);
         }
         OutputDebugStringA("multisampled pixel format refused; using the plain one\n");
     }
-    descriptor = PlainDescriptor();
-    const int format = ChoosePixelFormat(dc, &descriptor);
-    if (format == 0) {
-        OutputDebugStringA("ChoosePixelFormat failed\n");
-        return false;
-    }
-    if (!SetPixelFormat(dc, format, &descriptor)) {
-        OutputDebugStringA("SetPixelFormat failed\n");
-        return false;
-    }
-    return true;
+    const int format = probe.PlainFormat() ? probe.PlainFormat() : plain;
+    if (!SetFormat(dc, format)) return nullptr;
+    if (HGLRC handed = probe.HandOver(dc)) return handed;
+    return CreateCurrentContext(dc);
 }
 }  // namespace
 
 void CreateGlContext(int width, int height) {
     deviceContext = GetDC(SaverWindow());
-    if (!SetupPixelFormat(deviceContext)) PostQuitMessage(0);
-    renderingContext = wglCreateContext(deviceContext);
-    if (renderingContext && wglMakeCurrent(deviceContext, renderingContext)) {
-        RequestSwapInterval(deviceContext);
-        if (chosenSamples) glEnable(kGlMultisample);
+    renderingContext = deviceContext ? CreateContextFor(deviceContext, width, height) : nullptr;
+    if (!renderingContext) {
+        OutputDebugStringA("no OpenGL context for the saver window; ending\n");
+        PostQuitMessage(0);
+        return;
     }
+    rendererKind = ClassifyRenderer(reinterpret_cast<const char*>(glGetString(GL_VENDOR)),
+                                    reinterpret_cast<const char*>(glGetString(GL_RENDERER)),
+                                    FlagsOf(deviceContext, GetPixelFormat(deviceContext)));
+    RequestSwapInterval(deviceContext);
+    if (chosenSamples) glEnable(kGlMultisample);
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_DEPTH_TEST);
     SetProjection(width, height);
 }
 
 int GlContextSamples() { return chosenSamples; }
+
+RendererKind GlRendererKind() { return rendererKind; }
 
 void DestroyGlContext() {
     if (renderingContext) {
@@ -167,7 +245,6 @@ void DestroyGlContext() {
         ReleaseDC(SaverWindow(), deviceContext);
         deviceContext = nullptr;
     }
-    ChangeDisplaySettingsA(nullptr, 0);
     ShowCursor(TRUE);
     UnregisterClassA("ScrClass", g_instance);
 }

@@ -1,19 +1,29 @@
 // The saver window: class, creation for full screen (over every monitor) or preview,
-// the message loop that renders paced frames whenever the queue is empty, and the close
-// rules (pointer travel, key press, lost activation, password check after a grace period).
+// the message loop that renders paced frames within the processor budget whenever the
+// queue is empty and somebody can see them, the close rules (pointer travel, key press,
+// lost activation, password check after a grace period), and following the display when
+// its monitors or mode change.
 #include "saver_window.h"
 
 #include "close_rules.h"
 #include "debug_trace.h"
+#include "frame_budget.h"
 #include "frame_pacer.h"
 #include "monitors.h"
 #include "password.h"
+#include "processor_share.h"
 #include "saver_globals.h"
 #include "scene.h"
 #include "steady_clock.h"
+#include "visibility.h"
 
 namespace {
 const char kClassName[] = "ScrClass";
+
+// What the window procedure tells the loop: the refresh rate or the power source changed.
+bool refreshChanged = false;
+bool powerChanged = false;
+constexpr WPARAM kPowerStatusChange = 0x000A;  // PBT_APMPOWERSTATUSCHANGE
 
 // The close rules apply only to a full-screen saver whose password prompt is not up.
 bool SaverActive() { return g_runMode == RunMode::FullScreen && !g_settings->inPasswordCheck; }
@@ -45,6 +55,33 @@ void HandleCloseRequest() {
     } else {
         DebugTrace("WM_CLOSE: but failed password,  so doing nothing");
     }
+}
+
+// The full-screen window over the virtual screen as the system now reports it, each
+// monitor in its own view; the pointer is anchored afresh, so that the change does not
+// count as pointer travel. Nothing is activated.
+void FollowDisplay(HWND window) {
+    const std::vector<ScreenRect> monitors = DesktopMonitors();
+    const ScreenRect all = VirtualScreenOf(monitors);
+    SetWindowPos(window, HWND_TOPMOST, all.left, all.top, all.Width(), all.Height(), SWP_NOACTIVATE);
+    SetSceneMonitors(monitors, all);
+    if (wglGetCurrentContext()) SetProjection(all.Width(), all.Height());
+    g_settings->anchor = CursorPosition();
+}
+
+// True while there is nothing to draw for: nobody can see the saver, or the preview box
+// has no area.
+bool NothingToDrawFor(HWND window) {
+    if (NobodyCanSee()) return true;
+    RECT client{};
+    return !GetClientRect(window, &client) || client.right <= 0 || client.bottom <= 0;
+}
+
+// In the preview: true when the host's window is gone (its process may have been ended
+// without destroying it, or with it our own window).
+bool PreviewHostGone(HWND window) {
+    if (g_runMode != RunMode::Preview) return false;
+    return !IsWindow(window) || !IsWindow(GetParent(window));
 }
 
 HWND CreateSaverWindow(HWND parent) {
@@ -83,6 +120,7 @@ void SaverSettings::EndPasswordCheck() {
 
 LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     SaverSettings& s = *g_settings;
+    if (NoteVisibilityMessage(message, wParam, lParam)) return TRUE;
     switch (message) {
     case WM_CREATE:
         DebugTrace("WM_CREATE...");
@@ -92,7 +130,24 @@ LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         break;
     case WM_DESTROY:
         DebugTrace("POSTQUITMESSAGE from WM_DESTROY!!");
+        StopWatchingVisibility();
         PostQuitMessage(0);
+        break;
+    case WM_DISPLAYCHANGE:
+        refreshChanged = true;
+        if (g_runMode == RunMode::FullScreen) FollowDisplay(window);
+        break;
+    case WM_SIZE:
+        // The preview box shows one view over its whole area; full screen follows the
+        // monitors instead.
+        if (g_runMode == RunMode::Preview) {
+            const ScreenRect client{0, 0, LOWORD(lParam), HIWORD(lParam)};
+            SetSceneMonitors({client}, client);
+            if (wglGetCurrentContext()) SetProjection(client.right, client.bottom);
+        }
+        break;
+    case WM_POWERBROADCAST:
+        if (wParam == kPowerStatusChange) powerChanged = true;
         break;
     case WM_ACTIVATE:
     case WM_ACTIVATEAPP:
@@ -158,7 +213,14 @@ LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
 }
 
 void PumpMessages() {
-    FramePacer pacer(PacingIntervalMs(DisplayRefreshRate(), g_runMode == RunMode::Preview));
+    HWND window = SaverWindow();
+    const bool preview = g_runMode == RunMode::Preview;
+    const double fullRate = PacingIntervalMs(DisplayRefreshRate(), preview);
+    FramePacer pacer(fullRate);
+    FrameBudget budget(fullRate, BudgetCores());
+    if (RemoteSession()) budget.StartReduced();
+    CostClock cost;
+    refreshChanged = powerChanged = false;
     for (;;) {
         MSG message;
         if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -167,13 +229,39 @@ void PumpMessages() {
             DispatchMessageA(&message);
             continue;
         }
+        if (PreviewHostGone(window)) {
+            DebugTrace("preview host gone: ending");
+            if (IsWindow(window)) DestroyWindow(window);
+            PostQuitMessage(0);
+            continue;
+        }
+        if (refreshChanged) {
+            refreshChanged = false;
+            budget.SetBaseInterval(PacingIntervalMs(DisplayRefreshRate(), preview));
+        }
+        if (powerChanged) {
+            powerChanged = false;
+            budget.SetBudget(BudgetCores());
+        }
+        if (NothingToDrawFor(window)) {
+            // Asleep: only messages wake the loop, and in the preview a look now and
+            // then at whether the host is still there.
+            budget.Pause();
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, preview ? 500 : INFINITE, QS_ALLINPUT);
+            continue;
+        }
+        pacer.SetInterval(budget.IntervalMs());
         // Early for the next frame: sleep until it is due or a message arrives.
         if (const unsigned wait = pacer.WaitMs(SteadyMilliseconds())) {
             MsgWaitForMultipleObjects(0, nullptr, FALSE, wait, QS_ALLINPUT);
             continue;
         }
-        pacer.FrameStarted(SteadyMilliseconds());
+        const double now = SteadyMilliseconds();
+        pacer.FrameStarted(now);
+        budget.FrameStarted(now, cost.Now());
+        cost.DrawingStarts();
         RenderFrame();
+        cost.DrawingEnds();
     }
 }
 
@@ -194,6 +282,7 @@ void RunSaverWindow(HWND parent) {
     if (!window) return;
 
     InitScene(window);
+    WatchVisibility(window);
     BOOL scratch = FALSE;
     const bool fullScreen = g_runMode == RunMode::FullScreen;
     if (fullScreen) SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, TRUE, &scratch, 0);

@@ -15,6 +15,8 @@ LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
 
 // Dispatches messages until WM_QUIT, rendering a frame whenever the queue is empty and
 // the next frame is due: frames are paced to the display's refresh rate (60 Hz when it
-// does not say), at most 30 a second in the preview, waiting so that input is still
-// answered at once.
+// does not say), at most 30 a second in the preview, and fewer when they cost more
+// processor time than the budget allows (FrameBudget), waiting so that input is still
+// answered at once. Draws nothing, and only waits for messages, while nobody can see the
+// saver or the preview box has no area; ends the preview when its host window is gone.
 void PumpMessages();
