@@ -16,6 +16,7 @@
 #include "scene.h"
 
 int g_multisampleSamples = 4;
+bool g_samplesInSoftware = false;
 
 namespace {
 HDC deviceContext = nullptr;
@@ -195,10 +196,11 @@ HGLRC CreateContextFor(HDC dc, int width, int height) {
     PIXELFORMATDESCRIPTOR descriptor = PlainDescriptor();
     const int plain = ChoosePixelFormat(dc, &descriptor);
     const PixelFormatFlags flags = FlagsOf(dc, plain);
-    if (ClassifyRenderer(nullptr, nullptr, flags) == RendererKind::Software)
+    if (ClassifyRenderer(nullptr, nullptr, flags) == RendererKind::Software && !g_samplesInSoftware)
         return SetFormat(dc, plain) ? CreateCurrentContext(dc) : nullptr;
     Probe probe;
-    const int samples = MultisampleSamples(probe.Kind(), width, height, g_multisampleSamples);
+    const RendererKind kind = g_samplesInSoftware ? RendererKind::Hardware : probe.Kind();
+    const int samples = MultisampleSamples(kind, width, height, g_multisampleSamples);
     if (const int format = probe.MultisampleFormat(dc, samples)) {
         if (SetFormat(dc, format)) {
             chosenSamples = samples;

@@ -17,6 +17,9 @@ void CreateGlContext(int width, int height);
 // Samples per pixel asked for by CreateGlContext on hardware (4); below 2 asks for none.
 extern int g_multisampleSamples;
 
+// Asks for samples on a software renderer too (tests and benchmarks of that path).
+extern bool g_samplesInSoftware;
+
 // What the current saver window's renderer was found to be.
 RendererKind GlRendererKind();
 

@@ -9,12 +9,20 @@
 #include "saver_globals.h"
 #include "saver_run.h"
 #include "scene_state.h"
+#include "wine_test.h"
 
 #include <windows.h>
+
+#include <GL/gl.h>
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 using scene_run::CreatePreviewHost;
@@ -136,37 +144,59 @@ TEST(Pacing, FramesComeNoFasterThanTheRefreshAndThirtyInThePreview) {
     EXPECT_LE(preview, 31.0);
 }
 
-TEST(PixelFormat, PlainFormatStandsInWhenNoMultisampledOneIsOffered) {
+// What a full-screen run on the current settings and pixel-format choice showed.
+struct FormatRun {
+    int samples = -1;
+    RendererKind kind = RendererKind::Hardware;
+    std::string renderer;
+    int materials = 0;
+    Picture picture;
+};
+
+FormatRun RunFullScreenOnce(const char* screenshot) {
+    SaverSettings settings;
+    FormatRun run;
+    bool shooting = false;  // the screenshot's wait pumps messages, this timer's included
+    RunSaver(RunMode::FullScreen, nullptr, settings, [&](int tick) {
+        if (tick < 3 || shooting) return true;
+        shooting = true;
+        run.samples = GlContextSamples();
+        run.kind = GlRendererKind();
+        run.renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+        run.materials = g_scene.model.materialCount;
+        run.picture = ReadSaverWindow();
+        EXPECT_TRUE(wt::Screenshot(screenshot));
+        return false;
+    });
+    EXPECT_FALSE(run.picture.Empty()) << screenshot;
+    if (!run.picture.Empty()) {
+        EXPECT_GT(CountInBorder(run.picture, 0.1, IsBlueSky), 1000) << screenshot;
+        EXPECT_GT(Count(run.picture, run.picture.Centre(0.4), IsGreen), 300) << screenshot;
+    }
+    return run;
+}
+
+TEST(PixelFormat, PlainOnASoftwareRendererSamplesOnHardwareAndPlainWhereNoneAreOffered) {
+    const FormatRun chosen = RunFullScreenOnce("saver/pixel-format-chosen");
+    std::printf("renderer \"%s\": %s, %d samples per pixel\n", chosen.renderer.c_str(),
+                chosen.kind == RendererKind::Software ? "software" : "hardware", chosen.samples);
+    EXPECT_EQ(chosen.samples, chosen.kind == RendererKind::Software ? 0 : g_multisampleSamples);
+
+    // The multisampled path, asked of this renderer whatever it is.
+    g_samplesInSoftware = true;
+    const FormatRun multisampled = RunFullScreenOnce("saver/pixel-format-multisampled");
+    EXPECT_EQ(multisampled.samples, g_multisampleSamples);
+
     // No driver offers 64 samples per pixel: the saver falls back and still draws.
     const int asked = g_multisampleSamples;
     g_multisampleSamples = 64;
-    SaverSettings settings;
-    int samples = -1, materials = 0, materialsAgain = 0;
-    Picture picture;
-    RunSaver(RunMode::FullScreen, nullptr, settings, [&](int tick) {
-        if (tick < 3) return true;
-        samples = GlContextSamples();
-        materials = g_scene.model.materialCount;
-        picture = ReadSaverWindow();
-        return false;
-    });
+    const FormatRun fallback = RunFullScreenOnce("saver/pixel-format-fallback");
     g_multisampleSamples = asked;
-    EXPECT_EQ(samples, 0);
-    ASSERT_FALSE(picture.Empty());
-    EXPECT_GT(CountInBorder(picture, 0.1, IsBlueSky), 1000);
-    EXPECT_GT(Count(picture, picture.Centre(0.4), IsGreen), 300);
-
-    // What the default asks for, where this OpenGL offers it.
-    RunSaver(RunMode::FullScreen, nullptr, settings, [&](int tick) {
-        if (tick < 2) return true;
-        samples = GlContextSamples();
-        materialsAgain = g_scene.model.materialCount;
-        return false;
-    });
-    std::printf("default pixel format: %d samples per pixel\n", samples);
-    EXPECT_TRUE(samples == 0 || samples == asked);
-    // The second start found the scene as the first did.
-    EXPECT_EQ(materialsAgain, materials);
+    g_samplesInSoftware = false;
+    EXPECT_EQ(fallback.samples, 0);
+    // Every start found the scene as the first did.
+    EXPECT_EQ(multisampled.materials, chosen.materials);
+    EXPECT_EQ(fallback.materials, chosen.materials);
 }
 
 TEST(Model, MissingResourceIsTracedWithoutAMessageBox) {
@@ -175,4 +205,73 @@ TEST(Model, MissingResourceIsTracedWithoutAMessageBox) {
     EXPECT_FALSE(ImportModel(model, 999, GetModuleHandleA(nullptr)));
     EXPECT_EQ(model.objectCount, 0);
     EXPECT_EQ(FindWindowA("#32770", nullptr), nullptr);
+}
+
+namespace {
+constexpr UINT kSessionChange = 0x02B1;  // WM_WTSSESSION_CHANGE
+
+// Frames drawn at each tick of a full-screen run whose step `at(tick)` may send the
+// saver messages; runs 12 ticks.
+std::vector<unsigned long> FramesWhile(const std::function<void(int tick)>& at) {
+    SaverSettings settings;
+    std::vector<unsigned long> frames;
+    RunSaver(RunMode::FullScreen, nullptr, settings, [&](int tick) {
+        frames.push_back(g_scene.framesDrawn);
+        at(tick);
+        return tick < 12;
+    });
+    return frames;
+}
+
+// The console display's power state as the system reports it from Windows 8 on: a
+// POWERBROADCAST_SETTING of GUID_CONSOLE_DISPLAY_STATE with PBT_POWERSETTINGCHANGE.
+void SendDisplayState(DWORD state) {
+    struct {
+        GUID setting;
+        DWORD length;
+        BYTE data[4];
+    } message{{0x6FE69556, 0x704A, 0x47A0, {0x8F, 0x24, 0xC2, 0x8D, 0x93, 0x6F, 0xDA, 0x47}}, sizeof state, {}};
+    std::memcpy(message.data, &state, sizeof state);
+    EXPECT_EQ(SendMessageA(SaverWindow(), WM_POWERBROADCAST, 0x8013, reinterpret_cast<LPARAM>(&message)), TRUE);
+}
+}  // namespace
+
+TEST(Asleep, NoFramesWhileTheDisplayIsOffOrTheSessionLockedOrDisconnected) {
+    // Ticks are 300 ms apart: dark from tick 3 to tick 6, lit again from 6 on.
+    const std::vector<std::pair<const char*, std::function<void(int)>>> ways = {
+        {"display off (power setting)", [](int tick) {
+             if (tick == 3) SendDisplayState(0);
+             if (tick == 6) SendDisplayState(1);
+         }},
+        {"session locked", [](int tick) {
+             if (tick == 3) SendMessageA(SaverWindow(), kSessionChange, 7 /* WTS_SESSION_LOCK */, 1);
+             if (tick == 6) SendMessageA(SaverWindow(), kSessionChange, 8 /* WTS_SESSION_UNLOCK */, 1);
+         }},
+        {"session disconnected", [](int tick) {
+             if (tick == 3) SendMessageA(SaverWindow(), kSessionChange, 4 /* WTS_REMOTE_DISCONNECT */, 1);
+             if (tick == 6) SendMessageA(SaverWindow(), kSessionChange, 3 /* WTS_REMOTE_CONNECT */, 1);
+         }},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.first);
+        const std::vector<unsigned long> frames = FramesWhile(way.second);
+        ASSERT_EQ(frames.size(), 12u);
+        EXPECT_GT(frames[2], frames[0]) << "no frames before";
+        EXPECT_EQ(frames[5], frames[3]) << "frames while nobody could see them";
+        EXPECT_GT(frames[11], frames[7]) << "no frames after";
+    }
+}
+
+TEST(Preview, ABoxWithoutAreaGetsNoFramesAndStillEnds) {
+    HWND host = CreatePreviewHost(0, 0);
+    ASSERT_NE(host, nullptr);
+    SaverSettings settings;
+    unsigned long frames = 1;
+    const int ticks = RunSaver(RunMode::Preview, host, settings, [&](int tick) {
+        frames = g_scene.framesDrawn;
+        return tick < 6;
+    });
+    EXPECT_EQ(ticks, 6);
+    EXPECT_EQ(frames, 0u);
+    DestroyWindow(host);
 }
