@@ -235,6 +235,21 @@ void CreateGlContext(int width, int height) {
 
 int GlContextSamples() { return chosenSamples; }
 
+bool PresentGlFrame() {
+    if (!renderingContext || wglGetCurrentContext() != renderingContext) return false;
+    bool outOfMemory = false;
+    // Errors stay recorded until read; a few are enough to find an out-of-memory one.
+    for (int i = 0; i < 8; ++i) {
+        const GLenum error = glGetError();
+        if (error == GL_NO_ERROR) break;
+        if (error == GL_OUT_OF_MEMORY) outOfMemory = true;
+    }
+    const bool presented = SwapBuffers(deviceContext) != FALSE;
+    if (!presented) OutputDebugStringA("SwapBuffers failed\n");
+    if (outOfMemory) OutputDebugStringA("OpenGL is out of memory\n");
+    return presented && !outOfMemory;
+}
+
 RendererKind GlRendererKind() { return rendererKind; }
 
 void DestroyGlContext() {

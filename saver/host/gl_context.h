@@ -26,6 +26,10 @@ RendererKind GlRendererKind();
 // Samples per pixel of the current saver window's format; 0 for the plain format.
 int GlContextSamples();
 
+// Presents the frame drawn (SwapBuffers) and checks the context: false when it is no
+// longer current (lost), presenting failed, or OpenGL reported GL_OUT_OF_MEMORY.
+bool PresentGlFrame();
+
 // Releases the rendering and device contexts, shows the pointer again and unregisters
 // the window class. Called by ShutdownScene as its last step.
 void DestroyGlContext();

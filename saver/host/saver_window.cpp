@@ -69,10 +69,35 @@ void FollowDisplay(HWND window) {
     g_settings->anchor = CursorPosition();
 }
 
+// A context that failed is made again this many times in a run; after that the saver
+// shows black and still closes as always.
+constexpr int kContextRemakes = 3;
+int contextRemakes = 0;
+bool contextGivenUp = false;
+
+// After RenderFrame found the context failed: the scene started again on a new context,
+// or, when that has been tried often enough, black from the class brush and no more frames.
+void RemakeContext(HWND window) {
+    if (contextRemakes < kContextRemakes) {
+        ++contextRemakes;
+        OutputDebugStringA("OpenGL context failed; making it again\n");
+        ShutdownScene();
+        InitScene(window);
+        if (wglGetCurrentContext()) return;
+        // A context that cannot be made at the start ends the saver; here it does not.
+        MSG quit;
+        PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    }
+    OutputDebugStringA("OpenGL context failed for good; showing black\n");
+    ShutdownScene();
+    contextGivenUp = true;
+    InvalidateRect(window, nullptr, TRUE);
+}
+
 // True while there is nothing to draw for: nobody can see the saver, or the preview box
 // has no area.
 bool NothingToDrawFor(HWND window) {
-    if (NobodyCanSee()) return true;
+    if (NobodyCanSee() || contextGivenUp) return true;
     RECT client{};
     return !GetClientRect(window, &client) || client.right <= 0 || client.bottom <= 0;
 }
@@ -221,6 +246,8 @@ void PumpMessages() {
     if (RemoteSession()) budget.StartReduced();
     CostClock cost;
     refreshChanged = powerChanged = false;
+    contextRemakes = 0;
+    contextGivenUp = false;
     for (;;) {
         MSG message;
         if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -260,8 +287,9 @@ void PumpMessages() {
         pacer.FrameStarted(now);
         budget.FrameStarted(now, cost.Now());
         cost.DrawingStarts();
-        RenderFrame();
+        const bool drawn = RenderFrame();
         cost.DrawingEnds();
+        if (!drawn) RemakeContext(window);
     }
 }
 

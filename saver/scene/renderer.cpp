@@ -109,7 +109,7 @@ void DrawObject(int objectIndex, int slot) {
     CallObjectList(objectIndex);
 }
 
-void RenderFrame() {
+bool RenderFrame() {
     const SceneOptions options = CurrentOptions();
     const double now = SteadyMilliseconds() / 1000.0;
     if (g_scene.lastFrameSeconds >= 0.0)
@@ -123,7 +123,7 @@ void RenderFrame() {
         DrawView(options);
     }
     ++g_scene.framesDrawn;
-    if (HDC dc = wglGetCurrentDC()) SwapBuffers(dc);
+    return PresentGlFrame();
 }
 
 void ShutdownScene() {

@@ -25,9 +25,10 @@ void InitScene(HWND window);
 void SetProjection(int width, int height);
 
 // Advances the spin by the time since the previous frame (rates per 1/60 s, at most a
-// quarter of a second's worth), then draws every monitor's view and presents the frame.
-// Never waits: pacing is the caller's.
-void RenderFrame();
+// quarter of a second's worth), then draws every monitor's view and presents the frame
+// (PresentGlFrame). Never waits: pacing is the caller's. False when the context has
+// failed (lost, out of memory, or presenting failed): the caller makes it again.
+bool RenderFrame();
 
 // Draws model object `objectIndex` (its display list from InitScene) in the current
 // matrix, textured with texture slot `slot` when its material has a texture. Nothing for

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 const char kSystemKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Screen Savers";
@@ -337,4 +339,88 @@ TEST(Settings, UnreadableValuesGetDefaultsAndOneWriteCompletesTheKey) {
     std::string dataRoot;
     EXPECT_TRUE(wt::ReadString(HKEY_CURRENT_USER, kSettingsKey, "DataRoot", dataRoot));
     EXPECT_EQ(dataRoot, "C:\\Whirlmark\\");
+}
+
+namespace {
+// Processor time the process has used, in milliseconds.
+double ProcessorMs(HANDLE process) {
+    FILETIME created, ended, kernel, user;
+    if (!GetProcessTimes(process, &created, &ended, &kernel, &user)) return -1.0;
+    auto ms = [](const FILETIME& t) {
+        return static_cast<double>((static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e4;
+    };
+    return ms(kernel) + ms(user);
+}
+
+// Whether the middle of the screen, where the logo spins, changes within `ms`.
+bool Spinning(DWORD ms) {
+    const RECT middle{GetSystemMetrics(SM_CXSCREEN) / 2 - 100, GetSystemMetrics(SM_CYSCREEN) / 2 - 100,
+                      GetSystemMetrics(SM_CXSCREEN) / 2 + 100, GetSystemMetrics(SM_CYSCREEN) / 2 + 100};
+    const std::vector<DWORD> a = wt::ScreenPixels(middle);
+    wt::PumpFor(ms);
+    const std::vector<DWORD> b = wt::ScreenPixels(middle);
+    return !a.empty() && a != b;
+}
+
+// Waits up to 60 s for the saver's first frames: the logo turning in the middle.
+bool StartsSpinning() {
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 60000;)
+        if (Spinning(500)) return true;
+    return false;
+}
+}  // namespace
+
+TEST(Asleep, DisplayOffStopsTheFramesAndAKeyStillCloses) {
+    FullScreenSaver saver;
+    ASSERT_SAVER_UP(saver);
+    ASSERT_TRUE(StartsSpinning());
+    PostMessageA(saver.window, WM_SYSCOMMAND, SC_MONITORPOWER, 2);
+    wt::PumpFor(500);
+    const double before = ProcessorMs(saver.process.Handle());
+    EXPECT_FALSE(Spinning(2000)) << "frames drawn with the display off";
+    const double used = ProcessorMs(saver.process.Handle()) - before;
+    std::printf("display off: %.0f ms of processor time in 2 s\n", used);
+    EXPECT_LT(used, 200.0);
+    SendKeys({VK_SPACE});
+    EXPECT_EQ(WaitForExit(saver.process, 10000), 0u);
+}
+
+TEST(Asleep, DisplayBackOnDrawsAgain) {
+    FullScreenSaver saver;
+    ASSERT_SAVER_UP(saver);
+    ASSERT_TRUE(StartsSpinning());
+    PostMessageA(saver.window, WM_SYSCOMMAND, SC_MONITORPOWER, 1);  // low power
+    wt::PumpFor(500);
+    EXPECT_FALSE(Spinning(1000));
+    PostMessageA(saver.window, WM_SYSCOMMAND, SC_MONITORPOWER, static_cast<LPARAM>(-1));
+    EXPECT_TRUE(Spinning(1500)) << "no frames after the display came back";
+    SendKeys({VK_SPACE});
+    EXPECT_EQ(WaitForExit(saver.process, 10000), 0u);
+}
+
+TEST(Preview, EndsWhenItsHostProcessIsKilled) {
+    // A host in another process, killed without destroying its windows.
+    wt::Process host = wt::Launch("\"" + wt::BinDir() + "Scrprev.exe\" \"" + wt::BinDir() + "Whirlmark.scr\"");
+    ASSERT_TRUE(host.Valid());
+    HWND child = nullptr;
+    for (DWORD start = GetTickCount(); !child && GetTickCount() - start < 30000;) {
+        wt::PumpFor(50);
+        HWND top = wt::WaitForWindow("Scrprev", nullptr, host.Id(), 0);
+        HWND area = top ? GetWindow(top, GW_CHILD) : nullptr;
+        child = area ? FindWindowExA(area, nullptr, "ScrClass", nullptr) : nullptr;
+    }
+    ASSERT_NE(child, nullptr) << "no preview child";
+    DWORD saverPid = 0;
+    GetWindowThreadProcessId(child, &saverPid);
+    ASSERT_NE(saverPid, host.Id()) << "the preview runs in the host's process";
+    HANDLE saver = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, saverPid);
+    ASSERT_NE(saver, nullptr);
+    host.Kill();
+    const DWORD ended = WaitForSingleObject(saver, 15000);
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(saver, &code);
+    if (ended != WAIT_OBJECT_0) TerminateProcess(saver, 1);
+    CloseHandle(saver);
+    EXPECT_EQ(ended, WAIT_OBJECT_0) << "the preview outlived its host";
+    EXPECT_EQ(code, 0u);
 }

@@ -275,3 +275,46 @@ TEST(Preview, ABoxWithoutAreaGetsNoFramesAndStillEnds) {
     EXPECT_EQ(frames, 0u);
     DestroyWindow(host);
 }
+
+TEST(LostContext, IsMadeAgainAndTheSceneComesBack) {
+    // The context deleted under the saver's feet, as a driver reset loses it.
+    SaverSettings settings;
+    settings.speedX = settings.speedY = settings.speedZ = 0;
+    unsigned long after = 0;
+    Picture picture;
+    const int ticks = RunSaver(RunMode::FullScreen, nullptr, settings, [&](int tick) {
+        if (tick == 3) {
+            wglDeleteContext(wglGetCurrentContext());
+        } else if (tick == 9) {
+            after = g_scene.framesDrawn;
+            picture = ReadSaverWindow();
+            return false;
+        }
+        return true;
+    });
+    EXPECT_EQ(ticks, 9);
+    EXPECT_GT(after, 5u) << "frames counted afresh from the new start";
+    EXPECT_NE(scene_run::Traces().find("making it again"), std::string::npos);
+    ASSERT_FALSE(picture.Empty());
+    EXPECT_GT(CountInBorder(picture, 0.1, IsBlueSky), 1000);
+    EXPECT_GT(Count(picture, picture.Centre(0.4), IsGreen), 300);
+}
+
+TEST(LostContext, LostOnceTooOftenShowsBlackAndAKeyStillCloses) {
+    SaverSettings settings;
+    unsigned long framesAt14 = 0, framesAt18 = 0;
+    const int ticks = RunSaver(RunMode::FullScreen, nullptr, settings, [&](int tick) {
+        if (tick >= 2 && tick <= 8) {
+            if (HGLRC context = wglGetCurrentContext()) wglDeleteContext(context);
+        } else if (tick == 14) {
+            framesAt14 = g_scene.framesDrawn;
+        } else if (tick == 18) {
+            framesAt18 = g_scene.framesDrawn;
+            PostMessageA(SaverWindow(), WM_KEYDOWN, VK_SPACE, 0);
+        }
+        return tick < 40;
+    });
+    EXPECT_LT(ticks, 25) << "the key did not close the saver";
+    EXPECT_EQ(framesAt18, framesAt14) << "still drawing after giving up";
+    EXPECT_NE(scene_run::Traces().find("for good"), std::string::npos);
+}
