@@ -5,6 +5,8 @@
 // its monitors or mode change.
 #include "saver_window.h"
 
+#include <cstddef>
+
 #include "close_rules.h"
 #include "debug_trace.h"
 #include "frame_budget.h"
@@ -57,16 +59,32 @@ void HandleCloseRequest() {
     }
 }
 
+// The monitors the full-screen window was last fitted to.
+std::vector<ScreenRect> fittedMonitors;
+
+bool SameMonitors(const std::vector<ScreenRect>& a, const std::vector<ScreenRect>& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i].left != b[i].left || a[i].top != b[i].top || a[i].right != b[i].right || a[i].bottom != b[i].bottom)
+            return false;
+    return true;
+}
+
 // The full-screen window over the virtual screen as the system now reports it, each
 // monitor in its own view; the pointer is anchored afresh, so that the change does not
-// count as pointer travel. Nothing is activated.
-void FollowDisplay(HWND window) {
+// count as pointer travel. Nothing is activated. Nothing happens, and false is
+// returned, when the monitors are those the window was fitted to.
+bool FollowDisplay(HWND window) {
     const std::vector<ScreenRect> monitors = DesktopMonitors();
+    if (SameMonitors(monitors, fittedMonitors)) return false;
+    fittedMonitors = monitors;
+    OutputDebugStringA("the monitors changed: fitting the saver window to them\n");
     const ScreenRect all = VirtualScreenOf(monitors);
     SetWindowPos(window, HWND_TOPMOST, all.left, all.top, all.Width(), all.Height(), SWP_NOACTIVATE);
     SetSceneMonitors(monitors, all);
     if (wglGetCurrentContext()) SetProjection(all.Width(), all.Height());
     g_settings->anchor = CursorPosition();
+    return true;
 }
 
 // A context that failed is made again this many times in a run; after that the saver
@@ -122,6 +140,7 @@ HWND CreateSaverWindow(HWND parent) {
     const std::vector<ScreenRect> monitors = DesktopMonitors();
     const ScreenRect all = VirtualScreenOf(monitors);
     SetSceneMonitors(monitors, all);
+    fittedMonitors = monitors;
     return CreateWindowExA(WS_EX_TOPMOST, kClassName, "SaverWindow", WS_POPUP | WS_VISIBLE, all.left,
                            all.top, all.Width(), all.Height(), nullptr, nullptr, g_instance, nullptr);
 }
@@ -159,6 +178,7 @@ LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         PostQuitMessage(0);
         break;
     case WM_DISPLAYCHANGE:
+    case WM_DEVICECHANGE:
         refreshChanged = true;
         if (g_runMode == RunMode::FullScreen) FollowDisplay(window);
         break;
@@ -248,6 +268,7 @@ void PumpMessages() {
     refreshChanged = powerChanged = false;
     contextRemakes = 0;
     contextGivenUp = false;
+    double lastLayoutLook = SteadyMilliseconds();
     for (;;) {
         MSG message;
         if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -261,6 +282,12 @@ void PumpMessages() {
             if (IsWindow(window)) DestroyWindow(window);
             PostQuitMessage(0);
             continue;
+        }
+        // Not every system says when a monitor comes or goes (Wine does not for RandR
+        // changes): the layout is also looked at every second.
+        if (g_runMode == RunMode::FullScreen && SteadyMilliseconds() - lastLayoutLook >= 1000.0) {
+            lastLayoutLook = SteadyMilliseconds();
+            if (FollowDisplay(window)) refreshChanged = true;
         }
         if (refreshChanged) {
             refreshChanged = false;

@@ -116,12 +116,20 @@ bool RenderFrame() {
         g_scene.spinAngles = AdvanceSpin(g_scene.spinAngles, options, g_scene.steerRate,
                                          RatePeriodsIn(now - g_scene.lastFrameSeconds));
     g_scene.lastFrameSeconds = now;
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // With several monitors each clears only its own rectangle: what lies outside them
+    // all (beside a smaller monitor) is never seen.
     const bool several = g_scene.monitors.size() > 1;
+    if (several) glEnable(GL_SCISSOR_TEST);
     for (const ScreenRect& monitor : g_scene.monitors) {
-        if (several) SetViewport(ViewportFor(monitor, g_scene.window));
+        if (several) {
+            const Viewport view = ViewportFor(monitor, g_scene.window);
+            SetViewport(view);
+            glScissor(view.x, view.y, view.width, view.height);
+        }
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         DrawView(options);
     }
+    if (several) glDisable(GL_SCISSOR_TEST);
     ++g_scene.framesDrawn;
     return PresentGlFrame();
 }
