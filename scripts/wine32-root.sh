@@ -8,8 +8,8 @@
 #   wine32-root.sh ROOT MIRROR-URI PACKAGE...
 #
 # The root is built beside ROOT and renamed to ROOT only when complete, so a run that
-# is cut off leaves nothing that looks ready; a root made for another package list is
-# replaced. Its 32-bit programs run through the binfmt_misc entry of wine32-setup.sh,
+# is cut off leaves nothing that looks ready (the next run removes what it left); a
+# root made for another package list or mirror is replaced. Its 32-bit programs run through the binfmt_misc entry of wine32-setup.sh,
 # which must be registered first (with flag F, so it works inside the root).
 # Exit codes: 0 ready; 77 the mirror cannot be reached (one line "SKIP: ..." says
 # so); 1 something else failed.
@@ -23,7 +23,8 @@ say() { echo "wine32-root: $*"; }
 fail() { echo "wine32-root: FAILED: $*" >&2; exit 1; }
 
 wanted=$(printf '%s\n' "$@" "$uri")
-if [ -d "$root" ] && [ "$(cat "$root/$stamp" 2>/dev/null)" = "$wanted" ]; then
+ready() { [ -d "$root" ] && [ "$(cat "$root/$stamp" 2>/dev/null)" = "$wanted" ]; }
+if ready; then
     say "private root present in $root"
     exit 0
 fi
@@ -37,6 +38,10 @@ command -v mmdebstrap >/dev/null || {
 
 parent=$(dirname "$root")
 mkdir -p "$parent" || fail "cannot create $parent"
+# One build at a time; a run that waited here finds the root made by the other.
+exec 9>"$root.lock" || fail "cannot open $root.lock"
+flock -n 9 || { say "waiting for another run that builds $root"; flock 9; }
+ready && { say "private root present in $root"; exit 0; }
 tmp=$(mktemp -d "$root.new.XXXXXX") || fail "cannot make a folder beside $root"
 log=$tmp.log
 trap 'rm -rf "$tmp" "$log"' EXIT
@@ -46,8 +51,11 @@ for old in "$root".new.*; do
 done
 
 say "building a private root from $uri bookworm main (a few minutes, about 1.5 GB)"
-if ! mmdebstrap --variant=apt --architectures=amd64,i386 --include="$(IFS=,; echo "$*")" \
-        --aptopt='Acquire::Retries "2"' \
+# In a mount namespace of its own: what mmdebstrap mounts in the new root (/proc,
+# /sys, devices) goes with it even when it is killed, so removing a cut-off build
+# can never reach into the host's /dev.
+if ! unshare --mount --propagation private mmdebstrap --variant=apt \
+        --architectures=amd64,i386 --include="$(IFS=,; echo "$*")" --aptopt='Acquire::Retries "2"' \
         --dpkgopt='path-exclude=/usr/share/doc/*' --dpkgopt='path-exclude=/usr/share/man/*' \
         --dpkgopt='path-exclude=/usr/share/locale/*' \
         bookworm "$tmp" \
