@@ -31,9 +31,9 @@ fi
 
 command -v mmdebstrap >/dev/null || {
     say "installing mmdebstrap"
-    DEBIAN_FRONTEND=noninteractive apt-get -q -o DPkg::Lock::Timeout=600 install -y \
-        --no-install-recommends mmdebstrap >/dev/null ||
-        fail "cannot install the Debian package mmdebstrap"
+    out=$(DEBIAN_FRONTEND=noninteractive apt-get -q -o DPkg::Lock::Timeout=600 install -y \
+        --no-install-recommends mmdebstrap 2>&1) ||
+        { tail -n 15 <<<"$out" | sed 's/^/    /' >&2; fail "cannot install the Debian package mmdebstrap"; }
 }
 
 parent=$(dirname "$root")
@@ -50,7 +50,7 @@ for old in "$root".new.*; do
     [ "$old" = "$tmp" ] || [ "$old" = "$log" ] || rm -rf "$old"
 done
 
-say "building a private root from $uri bookworm main (a few minutes, about 1.5 GB)"
+say "building a private root from $uri bookworm main (minutes, about 1.8 GB)"
 # In a mount namespace of its own: what mmdebstrap mounts in the new root (/proc,
 # /sys, devices) goes with it even when it is killed, so removing a cut-off build
 # can never reach into the host's /dev.
