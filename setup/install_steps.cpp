@@ -1,6 +1,7 @@
 // Win32 side of the install: each step of the plan with its system calls.
 #include "install_steps.h"
 
+#include "ansi_code_page.h"
 #include "folder_paths.h"
 #include "install_layout.h"
 #include "registry_key.h"
@@ -17,8 +18,6 @@ namespace {
 using product::Item;
 
 const char kRegistryError[] = "error writing to registry";
-
-bool IsLeadByte(unsigned char c) { return IsDBCSLeadByte(c) != FALSE; }
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -40,7 +39,7 @@ void MakeLevels(Run& run, const std::vector<std::string>& levels) {
         bool ours = false;
         if (run.context.previous)
             for (const std::string& f : run.context.previous->createdFolders)
-                ours = ours || product::SamePath(f, level);
+                ours = ours || product::SamePath(f, level, product::IsAnsiLeadByte);
         if (Exists(level)) {
             if (ours) run.record.createdFolders.push_back(level);
             continue;
@@ -145,7 +144,7 @@ void CreateShortcuts(Run& run) {
         run.log.Note("note    the Start menu's Programs folder was not found: no shortcuts");
         return;
     }
-    MakeLevels(run, product::FolderLevels(run.plan.programFolder, IsLeadByte));
+    MakeLevels(run, product::FolderLevels(run.plan.programFolder, product::IsAnsiLeadByte));
     const Item items[] = {Item::UninstallLink, Item::ReadmeLink, Item::LicenseLink};
     for (std::size_t i = 0; i < run.plan.shortcuts.size() && i < 3; ++i) {
         const Shortcut& s = run.plan.shortcuts[i];
@@ -188,7 +187,8 @@ void MakeDefaultSaver(Run& run) {
     GetPrivateProfileStringA(layout::kIniSection, layout::kIniKey, "", current, MAX_PATH, layout::kIniFile);
     BOOL active = ScreenSaverSwitchedOn();
     const product::InstallRecord* previous = run.context.previous;
-    if (product::SamePath(current, shortPath) || product::SamePath(current, run.plan.saverPath)) {
+    if (product::SamePath(current, shortPath, product::IsAnsiLeadByte) ||
+        product::SamePath(current, run.plan.saverPath, product::IsAnsiLeadByte)) {
         // Ours already: the one to put back is the one the earlier install replaced.
         if (previous && previous->replacedSaver) {
             run.record.replacedSaver = true;
@@ -256,7 +256,7 @@ void CarryOutInstall(const InstallPlan& plan, InstallFeedback& feedback) {
 }
 
 InstallPlan PlanForThisMachine(const InstallChoices& choices) {
-    return MakeInstallPlan(choices, IsLeadByte);
+    return MakeInstallPlan(choices, product::IsAnsiLeadByte);
 }
 
 }  // namespace setup

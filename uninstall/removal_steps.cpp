@@ -1,6 +1,7 @@
 // Win32 side of the removal: each step with its system calls.
 #include "removal_steps.h"
 
+#include "ansi_code_page.h"
 #include "folder_paths.h"
 #include "install_layout.h"
 #include "module.h"
@@ -38,7 +39,7 @@ bool ScheduleIn9xWininit(const std::string& path) {
     char windows[MAX_PATH] = "";
     UINT n = GetWindowsDirectoryA(windows, MAX_PATH);
     if (n == 0 || n >= MAX_PATH) return false;
-    const std::string ini = product::WithSlash(windows) + "wininit.ini";
+    const std::string ini = product::WithSlash(windows, product::IsAnsiLeadByte) + "wininit.ini";
     const std::string line = "NUL=" + (ShortForm(path).empty() ? path : ShortForm(path)) + "\r\n";
     std::string text;
     HANDLE f = CreateFileA(ini.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -81,7 +82,7 @@ bool ScheduleRemoval(const std::string& path) {
 
 void DeleteOne(Run& run, const std::string& file) {
     if (file.empty()) return;
-    if (!run.removal.selfPath.empty() && product::SamePath(file, run.removal.selfPath)) {
+    if (!run.removal.selfPath.empty() && product::SamePath(file, run.removal.selfPath, product::IsAnsiLeadByte)) {
         if (run.log.Step(ScheduleRemoval(file), "remove " + file + " at the next restart"))
             run.outcome.restartPending = true;
         return;
@@ -97,13 +98,14 @@ void DeleteOne(Run& run, const std::string& file) {
 // Whether `folder` holds nothing but `self`.
 bool HoldsOnly(const std::string& folder, const std::string& self) {
     WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((product::WithSlash(folder) + "*").c_str(), &data);
+    const std::string inside = product::WithSlash(folder, product::IsAnsiLeadByte);
+    HANDLE find = FindFirstFileA((inside + "*").c_str(), &data);
     if (find == INVALID_HANDLE_VALUE) return false;
     bool only = true, seen = false;
     do {
         std::string name = data.cFileName;
         if (name == "." || name == "..") continue;
-        if (product::SamePath(product::WithSlash(folder) + name, self))
+        if (product::SamePath(inside + name, self, product::IsAnsiLeadByte))
             seen = true;
         else
             only = false;
@@ -174,7 +176,8 @@ void ResetDefaultSaver(Run& run, const std::string& shortForm) {
     const product::InstallRecord* r = run.removal.record;
     bool previousThere = r && !r->previousSaver.empty() &&
                          GetFileAttributesA(r->previousSaver.c_str()) != INVALID_FILE_ATTRIBUTES;
-    switch (DecideSaverReset(NamesProductSaver(entry, shortForm, run.removal.saverForEntry), r, previousThere)) {
+    const bool ours = NamesProductSaver(entry, shortForm, run.removal.saverForEntry, product::IsAnsiLeadByte);
+    switch (DecideSaverReset(ours, r, previousThere)) {
     case SaverReset::Leave:
         return;
     case SaverReset::Restore:

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <new>
+#include <string>
 #include <vector>
 
 #include "texture_names.h"
@@ -70,10 +71,9 @@ void UploadMipmaps(const TextureSource& source) {
 namespace {
 // Traces why texture `slot` stays untextured; the saver runs on without it.
 void TraceUntextured(int slot, const char* why) {
-    char text[96];
-    wsprintfA(text, "texture slot %d (bitmap %d) %s; drawn untextured\n", slot, TEXTURE_RESOURCE_BASE + slot,
-              why);
-    OutputDebugStringA(text);
+    const std::string text = "texture slot " + std::to_string(slot) + " (bitmap " +
+                             std::to_string(TEXTURE_RESOURCE_BASE + slot) + ") " + why + "; drawn untextured\n";
+    OutputDebugStringA(text.c_str());
 }
 }  // namespace
 
