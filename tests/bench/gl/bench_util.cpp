@@ -45,6 +45,21 @@ void UseSaverContext(HWND window) {
 
 void ReleaseSaverContext() { DestroyGlContext(); }
 
+HGLRC UsePlainContext(HDC dc) {
+    PIXELFORMATDESCRIPTOR descriptor{};
+    descriptor.nSize = sizeof descriptor;
+    descriptor.nVersion = 1;
+    descriptor.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
+    descriptor.iPixelType = PFD_TYPE_RGBA;
+    descriptor.cColorBits = 16;
+    descriptor.cDepthBits = 16;
+    descriptor.iLayerType = PFD_MAIN_PLANE;
+    SetPixelFormat(dc, ChoosePixelFormat(dc, &descriptor), &descriptor);
+    HGLRC context = wglCreateContext(dc);
+    wglMakeCurrent(dc, context);
+    return context;
+}
+
 double Median(std::vector<double> values) {
     if (values.empty()) return 0;
     std::sort(values.begin(), values.end());

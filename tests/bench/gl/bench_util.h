@@ -22,5 +22,9 @@ HWND CreateFullScreenWindow(const char* title);
 void UseSaverContext(HWND window);
 void ReleaseSaverContext();
 
+// A context made current on `dc` with the plain pixel format (double-buffered RGBA, 16
+// colour and depth bits), chosen with ChoosePixelFormat and nothing else.
+HGLRC UsePlainContext(HDC dc);
+
 // The median of `values`; 0 for none.
 double Median(std::vector<double> values);

@@ -55,17 +55,7 @@ int RunMinimalProgram(bool plain) {
     HGLRC context = nullptr;
     if (plain) {
         dc = GetDC(window);
-        PIXELFORMATDESCRIPTOR descriptor{};
-        descriptor.nSize = sizeof descriptor;
-        descriptor.nVersion = 1;
-        descriptor.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
-        descriptor.iPixelType = PFD_TYPE_RGBA;
-        descriptor.cColorBits = 16;
-        descriptor.cDepthBits = 16;
-        descriptor.iLayerType = PFD_MAIN_PLANE;
-        SetPixelFormat(dc, ChoosePixelFormat(dc, &descriptor), &descriptor);
-        context = wglCreateContext(dc);
-        wglMakeCurrent(dc, context);
+        context = UsePlainContext(dc);
     } else {
         UseSaverContext(window);
         dc = wglGetCurrentDC();
