@@ -1,7 +1,6 @@
 // Renderer classification and the multisampling choice; see render_quality.h.
 #include "render_quality.h"
 
-#include <cctype>
 #include <cstddef>
 
 namespace {
@@ -10,14 +9,15 @@ const char* const kSoftwareNames[] = {"llvmpipe",    "softpipe",     "swrast",
                                       "swiftshader", "gdi generic",  "basic render",
                                       "software rasterizer"};
 
+// ASCII lower case, whatever the locale (driver strings are ASCII).
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
 // True when `text` holds `name` (lower case) in any letter case.
 bool Contains(const char* text, const char* name) {
     if (!text) return false;
     for (const char* start = text; *start; ++start) {
         std::size_t i = 0;
-        while (name[i] && start[i] &&
-               std::tolower(static_cast<unsigned char>(start[i])) == static_cast<unsigned char>(name[i]))
-            ++i;
+        while (name[i] && start[i] && Lower(start[i]) == name[i]) ++i;
         if (!name[i]) return true;
     }
     return false;
