@@ -100,7 +100,7 @@ TEST(InstallPlan, DoubleByteFolderNamesHoldTheFiles) {
             EXPECT_EQ(plan.installFolders, row.folders) << cp.number << " " << row.installDir;
             EXPECT_EQ(plan.documents[1].destination, row.installDir + "readme.txt") << cp.number;
         }
-        // The walk of the spec, taken for paths that are not absolute, steps characters too.
+        // The level-by-level walk, taken for paths that are not absolute, steps characters too.
         EXPECT_EQ(InstallFolderLevels("D:\\" + s + "\\" + s + "\\", cp.isLeadByte),
                   (Levels{"D:\\" + s, "D:\\" + s + "\\" + s}))
             << cp.number;

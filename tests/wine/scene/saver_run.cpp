@@ -45,6 +45,18 @@ int RunSaver(RunMode mode, HWND parent, SaverSettings& settings, std::function<b
     return g_tick;
 }
 
+KeyClosedRun RunUntilAKey(SaverSettings& settings) {
+    KeyClosedRun run;
+    run.ticks = RunSaver(RunMode::FullScreen, nullptr, settings, [&](int tick) {
+        if (tick == 3) {
+            run.picture = ReadSaverWindow();
+            PostMessageA(SaverWindow(), WM_KEYDOWN, VK_SPACE, 0);
+        }
+        return tick < 12;
+    });
+    return run;
+}
+
 Picture ReadSaverWindow() {
     RECT client{};
     GetClientRect(SaverWindow(), &client);

@@ -19,6 +19,14 @@ namespace scene_run {
 // itself. Returns the number of ticks that ran.
 int RunSaver(RunMode mode, HWND parent, SaverSettings& settings, std::function<bool(int tick)> step);
 
+// What a full-screen run shows at tick 3 and how many ticks ran after a key was pressed
+// then: a saver that still closes on a key ends well before tick 12.
+struct KeyClosedRun {
+    Picture picture;
+    int ticks = 0;
+};
+KeyClosedRun RunUntilAKey(SaverSettings& settings);
+
 // The last frame of the running saver window, read from its context.
 Picture ReadSaverWindow();
 
