@@ -31,7 +31,8 @@ std::string OwnVersion() {
     return version.empty() ? "1.0.0.1" : version;
 }
 
-int InstallWith(const setup::InstallChoices& choices, setup::InstallFeedback& feedback, product::StepLog& log) {
+int InstallWith(const setup::InstallChoices& choices, setup::InstallFeedback& feedback, product::StepLog& log,
+                product::ChangeOutcome* outcome) {
     const std::optional<product::InstallRecord> previous = setup::ReadRecordIn(choices.installDir);
     setup::InstallContext context;
     context.previous = previous ? &*previous : nullptr;
@@ -39,11 +40,12 @@ int InstallWith(const setup::InstallChoices& choices, setup::InstallFeedback& fe
     setup::MediumSizes sizes = setup::MeasureMedium(choices.sourceDir);
     context.installedBytes = sizes.saver + sizes.others;
     context.productLink = WHIRL_PRODUCT_URL;
-    setup::CarryOutInstall(setup::PlanForThisMachine(choices), feedback, log, context);
-    return log.ExitCode();
+    product::ChangeOutcome result = setup::CarryOutInstall(setup::PlanForThisMachine(choices), feedback, log, context);
+    if (outcome) *outcome = result;
+    return setup::InstallExitCode(result);
 }
 
-int RunInstall(CSetupSheet& sheet, CProgressCtrl& progress, product::StepLog& log) {
+int RunInstall(CSetupSheet& sheet, CProgressCtrl& progress, product::StepLog& log, product::ChangeOutcome& outcome) {
     setup::InstallChoices choices;
     choices.sourceDir = AfxGetModuleFolder().c_str();
     choices.systemDir = sheet.GetSystemDir().c_str();
@@ -51,5 +53,5 @@ int RunInstall(CSetupSheet& sheet, CProgressCtrl& progress, product::StepLog& lo
     choices.programFolder = sheet.GetProgramFolder().c_str();
     choices.defaultSaver = sheet.GetDefaultSaver() != 0;
     PageFeedback feedback(progress);
-    return InstallWith(choices, feedback, log);
+    return InstallWith(choices, feedback, log, &outcome);
 }
