@@ -42,7 +42,11 @@ ChangeOutcome CarryOut(const std::vector<Change>& changes, Machine& machine, Ste
         made.push_back(before);
     }
     if (outcome.failed.empty()) {
-        for (std::size_t i = 0; i < changes.size(); ++i) machine.Commit(changes[i], made[i]);
+        for (std::size_t i = 0; i < changes.size(); ++i)
+            if (machine.Commit(changes[i], made[i])) {
+                outcome.restartNeeded = true;
+                log.Note("note    the file " + changes[i].target + " replaced is in use: it goes when Windows next restarts");
+            }
         outcome.done = true;
         return outcome;
     }

@@ -56,8 +56,9 @@ public:
     virtual bool Apply(const Change& change, Before& before) = 0;
     // Puts back what the change replaced. False when that failed.
     virtual bool Revert(const Change& change, const Before& before) = 0;
-    // The whole list succeeded: drops what was kept aside for `change`.
-    virtual void Commit(const Change& change, const Before& before) = 0;
+    // The whole list succeeded: drops what was kept aside for `change`. True when some of
+    // it is in use and goes only at the next restart.
+    virtual bool Commit(const Change& change, const Before& before) = 0;
 
 protected:
     ~Machine() = default;

@@ -142,9 +142,11 @@ bool RevertFile(const Change& c, const Before& b) {
     return b.aside.empty() || MoveFileA(b.aside.c_str(), c.target.c_str());
 }
 
-void CommitFile(const Before& b) {
+bool CommitFile(const Before& b) {
     // The file replaced may be a running program's: it then goes at the next restart.
-    if (!b.aside.empty() && !DeleteIfThere(b.aside)) product::ScheduleRemoval(b.aside);
+    if (b.aside.empty() || DeleteIfThere(b.aside)) return false;
+    product::ScheduleRemoval(b.aside);
+    return true;
 }
 
 // --- folders ---
@@ -365,9 +367,10 @@ bool Win32Machine::Revert(const Change& c, const Before& b) {
     return false;
 }
 
-void Win32Machine::Commit(const Change& c, const Before& b) {
+bool Win32Machine::Commit(const Change& c, const Before& b) {
     if (c.kind == ChangeKind::CopyFrom || c.kind == ChangeKind::WriteFile || c.kind == ChangeKind::MakeShortcut)
-        CommitFile(b);
+        return CommitFile(b);
+    return false;
 }
 
 product::Machine& InstallMachine() {

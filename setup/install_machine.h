@@ -12,7 +12,7 @@ public:
     bool Inspect(const product::Change& change, product::Before& before) override;
     bool Apply(const product::Change& change, product::Before& before) override;
     bool Revert(const product::Change& change, const product::Before& before) override;
-    void Commit(const product::Change& change, const product::Before& before) override;
+    bool Commit(const product::Change& change, const product::Before& before) override;
 };
 
 // The machine the install runs on: this one, or in a test build one that fails change

@@ -45,7 +45,10 @@ public:
             state.erase(Key(c));
         return true;
     }
-    void Commit(const Change& c, const Before&) override { calls.push_back("commit " + Key(c)); }
+    bool Commit(const Change& c, const Before&) override {
+        calls.push_back("commit " + Key(c));
+        return false;
+    }
 
     std::vector<Change> list;
 
