@@ -77,10 +77,12 @@ bool Covers(const std::string& pending, const std::string& path) {
 
 const char kSessionManager[] = "System\\CurrentControlSet\\Control\\Session Manager";
 
-bool CancelInPendingOperations(const std::string& path) {
+// Drops (or, with `onlyLook`, finds) the removals of `path` or paths in it; with
+// `onlyLook`, true when one of `path` itself is there.
+bool CancelInPendingOperations(const std::string& path, bool onlyLook = false) {
     HKEY key;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManager, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &key) != ERROR_SUCCESS)
-        return true;
+        return !onlyLook;
     DWORD type = 0, size = 0;
     bool ok = true;
     if (RegQueryValueExA(key, "PendingFileRenameOperations", nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
@@ -99,10 +101,18 @@ bool CancelInPendingOperations(const std::string& path) {
                 std::string target = at < data.size() ? data.c_str() + at : "";
                 at += target.size() + 1;
                 if (target.empty() && Covers(source, path)) {
+                    if (onlyLook && SamePath(source.substr(source.rfind("\\??\\", 0) == 0 ? 4 : 0), path)) {
+                        RegCloseKey(key);
+                        return true;
+                    }
                     dropped = true;
                     continue;
                 }
                 kept += source + '\0' + target + '\0';
+            }
+            if (onlyLook) {
+                RegCloseKey(key);
+                return false;
             }
             if (dropped) {
                 if (kept.empty())
@@ -115,13 +125,13 @@ bool CancelInPendingOperations(const std::string& path) {
         }
     }
     RegCloseKey(key);
-    return ok;
+    return ok && !onlyLook;
 }
 
-bool CancelInWininit(const std::string& path) {
+bool CancelInWininit(const std::string& path, bool onlyLook = false) {
     const std::string ini = WininitPath();
     std::string text;
-    if (ini.empty() || !ReadWhole(ini, text)) return true;
+    if (ini.empty() || !ReadWhole(ini, text)) return !onlyLook;
     const std::string shortPath = ShortForm(path);
     std::string out;
     bool dropped = false;
@@ -135,12 +145,15 @@ bool CancelInWininit(const std::string& path) {
         if (bare.size() > 4 && (bare.compare(0, 4, "NUL=") == 0 || bare.compare(0, 4, "nul=") == 0)) {
             const std::string named = bare.substr(4);
             if (Covers(named, path) || (!shortPath.empty() && Covers(named, shortPath))) {
+                if (onlyLook && (SamePath(named, path) || (!shortPath.empty() && SamePath(named, shortPath))))
+                    return true;
                 dropped = true;
                 continue;
             }
         }
         out += line;
     }
+    if (onlyLook) return false;
     return !dropped || WriteWhole(ini, out);
 }
 
@@ -162,6 +175,10 @@ bool ScheduleReplacement(const std::string& from, const std::string& to) {
     if (IsNtFamily()) return MoveAtRestart(from, to.c_str(), MOVEFILE_REPLACE_EXISTING);
     const std::string shortFrom = ShortForm(from), shortTo = ShortForm(to);
     return AddToWininit((shortTo.empty() ? to : shortTo) + "=" + (shortFrom.empty() ? from : shortFrom) + "\r\n");
+}
+
+bool RemovalScheduled(const std::string& path) {
+    return CancelInPendingOperations(path, true) || CancelInWininit(path, true);
 }
 
 bool CancelScheduledRemovals(const std::string& path) {

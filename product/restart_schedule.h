@@ -19,6 +19,9 @@ bool ScheduleRemoval(const std::string& path);
 // scheduled.
 bool ScheduleReplacement(const std::string& from, const std::string& to);
 
+// Whether a removal of `path` itself is scheduled for the next restart.
+bool RemovalScheduled(const std::string& path);
+
 // Drops every removal scheduled for `path` (or for a path inside it, when it is a
 // folder) by an earlier run; true when nothing for it is left scheduled.
 bool CancelScheduledRemovals(const std::string& path);

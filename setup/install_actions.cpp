@@ -3,6 +3,7 @@
 #include "install_actions.h"
 
 #include "destination_checks.h"
+#include "previous_install.h"
 #include "setup_sheet.h"
 #include "version_file.h"
 
@@ -33,14 +34,19 @@ std::string OwnVersion() {
 
 int InstallWith(const setup::InstallChoices& choices, setup::InstallFeedback& feedback, product::StepLog& log,
                 product::ChangeOutcome* outcome) {
-    const std::optional<product::InstallRecord> previous = setup::ReadRecordIn(choices.installDir);
+    // The record here, or else that of the installation this one moves.
+    const std::optional<setup::PreviousInstall> earlier = setup::FindPreviousInstall();
+    std::optional<product::InstallRecord> previous = setup::ReadRecordIn(choices.installDir);
+    if (!previous && earlier) previous = earlier->record;
     setup::InstallContext context;
     context.previous = previous ? &*previous : nullptr;
     context.displayVersion = OwnVersion();
     setup::MediumSizes sizes = setup::MeasureMedium(choices.sourceDir);
     context.installedBytes = sizes.saver + sizes.others;
     context.productLink = WHIRL_PRODUCT_URL;
-    product::ChangeOutcome result = setup::CarryOutInstall(setup::PlanForThisMachine(choices), feedback, log, context);
+    const setup::InstallPlan plan = setup::PlanForThisMachine(choices);
+    product::ChangeOutcome result = setup::CarryOutInstall(plan, feedback, log, context);
+    if (result.done) setup::FinishOverPrevious(plan, earlier, log);
     if (outcome) *outcome = result;
     return setup::InstallExitCode(result);
 }

@@ -41,15 +41,17 @@ struct Builder {
     }
 };
 
-// The levels of `folders` that the record lists as Setup's: those missing now, and
-// those an earlier install made that are still there.
+// The levels of `folders` that the record lists as Setup's: those missing now, those an
+// earlier install made that are still there, and those an earlier Uninstall left to go
+// at the next restart.
 void RecordLevels(const std::vector<std::string>& levels, const MachineFacts& facts,
                   std::vector<std::string>& out) {
     for (const std::string& level : levels) {
         bool earlier = false;
         if (facts.previous)
             for (const std::string& f : facts.previous->createdFolders) earlier = earlier || product::SamePath(f, level);
-        if (!facts.folderExists(level) || earlier) out.push_back(level);
+        bool leftover = facts.goesAtRestart && facts.goesAtRestart(level);
+        if (!facts.folderExists(level) || earlier || leftover) out.push_back(level);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "install_layout.h"
 #include "install_machine.h"
 #include "registry_key.h"
+#include "restart_schedule.h"
 #include "uninstall_entry.h"
 #include "wizard_options.h"
 
@@ -32,6 +33,7 @@ std::string ShortForm(const std::string& path) {
 MachineFacts FactsFor(const InstallPlan& plan, const InstallContext& context) {
     MachineFacts facts;
     facts.folderExists = IsFolder;
+    facts.goesAtRestart = product::RemovalScheduled;
     facts.keyExists = [](const std::string& key) {
         const bool machine = key.compare(0, 4, "HKLM") == 0;
         return static_cast<bool>(
