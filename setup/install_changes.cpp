@@ -42,15 +42,14 @@ struct Builder {
 };
 
 // The levels of `folders` that the record lists as Setup's: those missing now, those an
-// earlier install made that are still there, and those an earlier Uninstall left to go
-// at the next restart.
+// earlier install made that are still there, and those left over by an earlier run.
 void RecordLevels(const std::vector<std::string>& levels, const MachineFacts& facts,
                   std::vector<std::string>& out) {
     for (const std::string& level : levels) {
         bool earlier = false;
         if (facts.previous)
             for (const std::string& f : facts.previous->createdFolders) earlier = earlier || product::SamePath(f, level);
-        bool leftover = facts.goesAtRestart && facts.goesAtRestart(level);
+        bool leftover = facts.leftOver && facts.leftOver(level);
         if (!facts.folderExists(level) || earlier || leftover) out.push_back(level);
     }
 }
@@ -126,11 +125,11 @@ InstallChanges MakeInstallChanges(const InstallPlan& plan, const MachineFacts& f
     const std::string uninstaller = plan.installDir + layout::kUninstaller;
     const std::string quoted = "\"" + uninstaller + "\"";
     b.Key(r.uninstallRoot, product::kUninstallKey);
+    b.Text(entry, "UninstallString", quoted);
     b.Text(entry, "DisplayName", product::kDisplayName);
     b.Text(entry, "DisplayVersion", facts.displayVersion);
     b.Text(entry, "Publisher", product::kPublisher);
     b.Text(entry, "InstallLocation", plan.installDir);
-    b.Text(entry, "UninstallString", quoted);
     b.Text(entry, "QuietUninstallString", quoted + " /S");
     b.Text(entry, "DisplayIcon", uninstaller);
     b.Text(entry, "URLInfoAbout", facts.productLink);

@@ -20,8 +20,9 @@ namespace setup {
 struct MachineFacts {
     std::function<bool(const std::string&)> folderExists;  // a folder is there
     std::function<bool(const std::string&)> keyExists;     // a registry key ("HKCU\...") is there
-    // An earlier Uninstall left the folder to be removed at the next restart (may be empty).
-    std::function<bool(const std::string&)> goesAtRestart;
+    // The folder is left over by this product: an earlier Uninstall left it to go at the
+    // next restart, or a stopped Setup made it and it holds nothing else (may be empty).
+    std::function<bool(const std::string&)> leftOver;
     bool machineWideEntry = true;        // HKEY_LOCAL_MACHINE can take the entry
     std::string saverEntry;              // system.ini's SCRNSAVE.EXE now
     bool entryIsOurs = false;            // and it names the product's saver

@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "install_layout.h"
+#include "module.h"
 #include "registry_key.h"
 #include "restart_schedule.h"
 
@@ -19,14 +20,14 @@ using product::Before;
 using product::Change;
 using product::ChangeKind;
 
-const char kAside[] = "~whirl-old";  // a replaced file, until the install succeeds
-const char kNew[] = "~whirl-new";    // the new copy, before it takes the file's place
+const char* const kAside = layout::kAsideSuffix;  // a replaced file, until the install succeeds
+const char* const kNew = layout::kNewCopySuffix;   // the new copy, before it takes the file's place
 const char kDesktop[] = "Control Panel\\Desktop";
 const char kActiveValue[] = "ScreenSaveActive";
 
 bool Gone(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
 
-bool Fits(const std::string& path) { return path.size() + sizeof kAside < layout::kMaxPath; }
+bool Fits(const std::string& path) { return path.size() + sizeof layout::kAsideSuffix < layout::kMaxPath; }
 
 DWORD Attributes(const std::string& path) { return GetFileAttributesA(path.c_str()); }
 
@@ -107,9 +108,24 @@ bool InspectFile(const Change& c, Before& b) {
     return true;
 }
 
-// The new copy is made beside the file; the file it replaces is renamed aside (kept
-// until the install succeeds). A file in use that cannot be renamed gets the new copy
-// at the next restart.
+using MoveFileExAProc = BOOL(WINAPI*)(LPCSTR, LPCSTR, DWORD);
+
+// Puts `from` in the place of `to`. The NT family replaces in one step, so that `to` is
+// never missing (MoveFileExA, looked up at run time); the Windows 95 family has no such
+// call and deletes, then renames. False, with both left as they were, when `to` is in use.
+bool Replace(const std::string& from, const std::string& to) {
+    if (product::IsNtFamily()) {
+        auto move = Module::Loaded("kernel32.dll").Find<MoveFileExAProc>("MoveFileExA");
+        if (move) return move(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
+    }
+    SetFileAttributesA(to.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!DeleteFileA(to.c_str()) && !Gone(GetLastError())) return false;
+    return MoveFileA(from.c_str(), to.c_str()) != FALSE;
+}
+
+// The new copy is made beside the file, and a copy of the file it replaces is kept
+// aside until the install succeeds; then the new one takes its place. A file in use
+// gets the new copy at the next restart.
 bool ApplyFile(const Change& c, Before& b) {
     const std::string fresh = c.target + kNew;
     if (!MakeNewFile(c, fresh)) {
@@ -118,35 +134,33 @@ bool ApplyFile(const Change& c, Before& b) {
     }
     if (b.existed) {
         b.aside = c.target + kAside;
-        SetFileAttributesA(c.target.c_str(), FILE_ATTRIBUTE_NORMAL);
-        if (!DeleteIfThere(b.aside) || !MoveFileA(c.target.c_str(), b.aside.c_str())) {
-            b.aside.clear();
-            if (product::ScheduleReplacement(fresh, c.target)) {
-                b.scheduled = true;
-                return true;
-            }
+        if (!DeleteIfThere(b.aside) || !CopyFileA(c.target.c_str(), b.aside.c_str(), FALSE)) {
+            DeleteIfThere(b.aside);
             DeleteIfThere(fresh);
             return false;
         }
     }
-    if (MoveFileA(fresh.c_str(), c.target.c_str())) return true;
+    if (Replace(fresh, c.target)) return true;
+    if (b.existed && product::ScheduleReplacement(fresh, c.target)) {
+        b.scheduled = true;
+        return true;
+    }
     DeleteIfThere(fresh);
-    if (!b.aside.empty()) MoveFileA(b.aside.c_str(), c.target.c_str());
+    if (!b.aside.empty()) DeleteIfThere(b.aside);
     return false;
 }
 
 bool RevertFile(const Change& c, const Before& b) {
     // A scheduled replacement whose new copy is gone does nothing at the restart.
-    if (b.scheduled) return DeleteIfThere(c.target + kNew);
-    if (!DeleteIfThere(c.target)) return false;
-    return b.aside.empty() || MoveFileA(b.aside.c_str(), c.target.c_str());
+    if (b.scheduled) return DeleteIfThere(c.target + kNew) && DeleteIfThere(b.aside);
+    if (b.aside.empty()) return DeleteIfThere(c.target);
+    return Replace(b.aside, c.target);
 }
 
 bool CommitFile(const Before& b) {
-    // The file replaced may be a running program's: it then goes at the next restart.
-    if (b.aside.empty() || DeleteIfThere(b.aside)) return false;
-    product::ScheduleRemoval(b.aside);
-    return true;
+    // The copy kept aside is never in use; a restart is needed only for a scheduled copy.
+    if (!b.aside.empty()) DeleteIfThere(b.aside);
+    return false;
 }
 
 // --- folders ---

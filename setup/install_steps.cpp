@@ -30,10 +30,56 @@ std::string ShortForm(const std::string& path) {
     return n > 0 && n < MAX_PATH ? std::string(buffer, n) : std::string();
 }
 
+// Whether `name` is one of the files Setup puts in the install folder, or a copy it
+// makes beside one.
+bool IsProductFileName(const std::string& name) {
+    for (const char* file : {layout::kUninstaller, layout::kLicense, layout::kReadme, product::kRecordFile})
+        for (const char* suffix : {"", layout::kNewCopySuffix, layout::kAsideSuffix})
+            if (product::SamePath(name, std::string(file) + suffix)) return true;
+    return false;
+}
+
+// The install folder's levels that a Setup stopped before its record was written made:
+// without a record, holding nothing but the product's files and the next level, which
+// is such a level too. Deepest first.
+std::vector<std::string> LeftByAStoppedSetup(const InstallPlan& plan) {
+    std::vector<std::string> levels;
+    std::string inner;  // the level below, when it is one
+    for (auto it = plan.installFolders.rbegin(); it != plan.installFolders.rend(); ++it) {
+        if (!IsFolder(*it)) {
+            if (levels.empty()) continue;  // the deeper levels were never made
+            break;
+        }
+        if (GetFileAttributesA((*it + "\\" + product::kRecordFile).c_str()) != INVALID_FILE_ATTRIBUTES) break;
+        WIN32_FIND_DATAA data;
+        HANDLE find = FindFirstFileA((*it + "\\*").c_str(), &data);
+        bool only = true;
+        if (find != INVALID_HANDLE_VALUE) {
+            do {
+                const std::string name = data.cFileName;
+                if (name == "." || name == "..") continue;
+                const bool next = !inner.empty() && product::SamePath(*it + "\\" + name, inner);
+                only = only && (next || (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && inner.empty() &&
+                                         IsProductFileName(name)));
+            } while (FindNextFileA(find, &data));
+            FindClose(find);
+        }
+        if (!only) break;
+        levels.push_back(*it);
+        inner = *it;
+    }
+    return levels;
+}
+
 MachineFacts FactsFor(const InstallPlan& plan, const InstallContext& context) {
     MachineFacts facts;
     facts.folderExists = IsFolder;
-    facts.goesAtRestart = product::RemovalScheduled;
+    const std::vector<std::string> stopped = LeftByAStoppedSetup(plan);
+    facts.leftOver = [stopped](const std::string& level) {
+        for (const std::string& s : stopped)
+            if (product::SamePath(s, level)) return true;
+        return product::RemovalScheduled(level);
+    };
     facts.keyExists = [](const std::string& key) {
         const bool machine = key.compare(0, 4, "HKLM") == 0;
         return static_cast<bool>(

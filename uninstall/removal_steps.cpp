@@ -40,6 +40,12 @@ void DeleteOne(Run& run, const std::string& file) {
         }
         return;
     }
+    // What a Setup that was stopped part-way may have left beside the file.
+    for (const char* suffix : {layout::kNewCopySuffix, layout::kAsideSuffix}) {
+        const std::string left = file + suffix;
+        SetFileAttributesA(left.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (DeleteFileA(left.c_str())) run.log.Step(true, "delete " + left);
+    }
     SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
     if (DeleteFileA(file.c_str()) || Gone(GetLastError())) {
         run.log.Step(true, "delete " + file);
