@@ -61,6 +61,10 @@ function(whirl_program name)
   target_link_libraries(${name} PRIVATE ${P_LIBS})
 endfunction()
 
+# Every GoogleTest case passes only when it prints its own verdict (tests/gtest-verdict):
+# a case whose process ends early with exit code 0 fails.
+set(WHIRL_GTEST_VERDICT ${CMAKE_CURRENT_LIST_DIR}/../tests/gtest-verdict)
+
 # A native GoogleTest program for the portable core (native tree only).
 #   whirl_native_test(<name> SOURCES ... LIBS ...)
 function(whirl_native_test name)
@@ -71,7 +75,8 @@ function(whirl_native_test name)
   add_executable(${name} ${T_SOURCES})
   whirl_warnings(${name})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
-  gtest_discover_tests(${name} TEST_PREFIX "native.")
+  set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR ${WHIRL_GTEST_VERDICT})
+  gtest_discover_tests(${name} TEST_PREFIX "native." PROPERTIES SKIP_RETURN_CODE 77)
 endfunction()
 
 # A Windows GoogleTest program run under Wine, one fresh prefix and display per test
@@ -89,6 +94,6 @@ function(whirl_wine_test name)
     set(T_TIMEOUT 120)
   endif()
   gtest_add_tests(TARGET ${name} TEST_PREFIX "wine.${name}." TEST_LIST added)
-  set_tests_properties(${added} PROPERTIES TIMEOUT ${T_TIMEOUT}
+  set_tests_properties(${added} PROPERTIES TIMEOUT ${T_TIMEOUT} SKIP_RETURN_CODE 77
     ENVIRONMENT "WHIRL_TEST_TIMEOUT=${T_TIMEOUT}")
 endfunction()

@@ -37,6 +37,14 @@ HMODULE LoadQuietly(const char* path, DWORD flags) {
     return module;
 }
 
+// Whether the last character of the `length` bytes of `path` is "\". Walked by
+// characters: the second byte of a double-byte character can be 0x5C.
+bool EndsWithBackslash(const char* path, UINT length) {
+    UINT last = 0;
+    for (UINT k = 0; k < length; k += IsDBCSLeadByte(static_cast<BYTE>(path[k])) && k + 1 < length ? 2 : 1) last = k;
+    return length > 0 && last == length - 1 && path[last] == '\\';
+}
+
 }  // namespace
 
 Module Module::InFolder(UINT (WINAPI* folder)(LPSTR, UINT), const char* name, DWORD flags) {
@@ -44,7 +52,7 @@ Module Module::InFolder(UINT (WINAPI* folder)(LPSTR, UINT), const char* name, DW
     UINT length = folder(path, MAX_PATH);
     std::size_t nameLength = std::strlen(name);
     if (length == 0 || length + 1 + nameLength >= MAX_PATH) return Module();
-    if (path[length - 1] != '\\') path[length++] = '\\';
+    if (!EndsWithBackslash(path, length)) path[length++] = '\\';
     std::memcpy(path + length, name, nameLength + 1);
     return Module(LoadQuietly(path, flags), true);
 }

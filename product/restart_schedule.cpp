@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "ansi_code_page.h"
 #include "folder_paths.h"
 #include "module.h"
 
@@ -19,7 +20,7 @@ std::string ShortForm(const std::string& path) {
 std::string WininitPath() {
     char windows[MAX_PATH] = "";
     UINT n = GetWindowsDirectoryA(windows, MAX_PATH);
-    return n == 0 || n >= MAX_PATH ? std::string() : WithSlash(windows) + "wininit.ini";
+    return n == 0 || n >= MAX_PATH ? std::string() : WithSlash(windows, IsAnsiLeadByte) + "wininit.ini";
 }
 
 bool ReadWhole(const std::string& path, std::string& text) {
@@ -72,7 +73,7 @@ bool MoveAtRestart(const std::string& from, const char* to, DWORD flags) {
 // Whether an NT path of PendingFileRenameOperations ("\??\C:\X") names `path` or a path in it.
 bool Covers(const std::string& pending, const std::string& path) {
     std::string p = pending.rfind("\\??\\", 0) == 0 ? pending.substr(4) : pending;
-    return SamePath(p, path) || LiesIn(p, path);
+    return SamePath(p, path, IsAnsiLeadByte) || LiesIn(p, path, IsAnsiLeadByte);
 }
 
 const char kSessionManager[] = "System\\CurrentControlSet\\Control\\Session Manager";
@@ -101,7 +102,7 @@ bool CancelInPendingOperations(const std::string& path, bool onlyLook = false) {
                 std::string target = at < data.size() ? data.c_str() + at : "";
                 at += target.size() + 1;
                 if (target.empty() && Covers(source, path)) {
-                    if (onlyLook && SamePath(source.substr(source.rfind("\\??\\", 0) == 0 ? 4 : 0), path)) {
+                    if (onlyLook && SamePath(source.substr(source.rfind("\\??\\", 0) == 0 ? 4 : 0), path, IsAnsiLeadByte)) {
                         RegCloseKey(key);
                         return true;
                     }
@@ -145,7 +146,7 @@ bool CancelInWininit(const std::string& path, bool onlyLook = false) {
         if (bare.size() > 4 && (bare.compare(0, 4, "NUL=") == 0 || bare.compare(0, 4, "nul=") == 0)) {
             const std::string named = bare.substr(4);
             if (Covers(named, path) || (!shortPath.empty() && Covers(named, shortPath))) {
-                if (onlyLook && (SamePath(named, path) || (!shortPath.empty() && SamePath(named, shortPath))))
+                if (onlyLook && (SamePath(named, path, IsAnsiLeadByte) || (!shortPath.empty() && SamePath(named, shortPath, IsAnsiLeadByte))))
                     return true;
                 dropped = true;
                 continue;

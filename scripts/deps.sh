@@ -6,7 +6,7 @@ set -eu
 packages="${*:-g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 xvfb xauth
   x11-utils xdotool imagemagick fonts-wine libgl1-mesa-dri libglx-mesa0 mesa-utils cmake g++ clang
   libgtest-dev libbenchmark-dev xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
-  libxml2-utils}"
+  libxml2-utils locales}"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "ansi_code_page.h"
 #include "folder_paths.h"
 #include "foreign_items.h"
 #include "install_layout.h"
@@ -16,6 +17,8 @@
 #include "version_file.h"
 
 namespace setup {
+
+using product::IsAnsiLeadByte;
 
 namespace {
 
@@ -118,16 +121,18 @@ std::uint64_t DriveFreeSpace(const std::string& root) {
 std::string ShortOfSpace(const std::string& sourceDir, const std::string& systemDir,
                          const std::string& installDir) {
     MediumSizes sizes = MeasureMedium(sourceDir);
-    std::vector<DriveNeed> needs = SpaceNeeds(product::VolumeRoot(systemDir), sizes.saver,
-                                              product::VolumeRoot(installDir), sizes.others);
+    std::vector<DriveNeed> needs = SpaceNeeds(product::VolumeRoot(systemDir, IsAnsiLeadByte), sizes.saver,
+                                              product::VolumeRoot(installDir, IsAnsiLeadByte), sizes.others,
+                                              IsAnsiLeadByte);
     std::vector<std::uint64_t> free;
     for (const DriveNeed& need : needs) free.push_back(DriveFreeSpace(need.root));
-    return ShortDrive(needs, free);
+    return ShortDrive(needs, free, IsAnsiLeadByte);
 }
 
 std::optional<product::InstallRecord> ReadRecordIn(const std::string& folder) {
     std::string text;
-    if (folder.empty() || !ReadAll(product::WithSlash(folder) + product::kRecordFile, text)) return std::nullopt;
+    if (folder.empty() || !ReadAll(product::WithSlash(folder, IsAnsiLeadByte) + product::kRecordFile, text))
+        return std::nullopt;
     return product::ReadRecord(text);
 }
 
@@ -139,7 +144,8 @@ std::string ForeignInDestination(const std::string& sourceDir, const std::string
     const std::string dataRoot = RecordedLocation(layout::kDataRootValue);
     std::vector<ItemInTheWay> items;
     const std::string saver = systemDir + layout::kSaverFile;
-    items.push_back(InTheWay(saver, r && product::SamePath(r->saverPath, saver) ? r : nullptr, Item::Saver,
+    const bool saverRecorded = r && product::SamePath(r->saverPath, saver, IsAnsiLeadByte);
+    items.push_back(InTheWay(saver, saverRecorded ? r : nullptr, Item::Saver,
                          SameBytes(saver, sourceDir + layout::kSaverFile) ||
                              product::FileCompany(saver) == "Brindlecroft"));
     const std::pair<const char*, Item> files[] = {
@@ -147,14 +153,15 @@ std::string ForeignInDestination(const std::string& sourceDir, const std::string
     for (const auto& f : files) {
         const std::string path = installDir + f.first;
         items.push_back(InTheWay(path, r, f.second,
-                             SameBytes(path, sourceDir + f.first) || AtRecordedLocation(path, dataRoot, "")));
+                             SameBytes(path, sourceDir + f.first) ||
+                                 AtRecordedLocation(path, dataRoot, "", IsAnsiLeadByte)));
     }
     // A record that is not ours is someone else's file of that name.
     const std::string recordPath = installDir + product::kRecordFile;
     ItemInTheWay recordItem;
     recordItem.path = recordPath;
     recordItem.exists = Exists(recordPath);
-    recordItem.plainlyOurs = r != nullptr || AtRecordedLocation(recordPath, dataRoot, "");
+    recordItem.plainlyOurs = r != nullptr || AtRecordedLocation(recordPath, dataRoot, "", IsAnsiLeadByte);
     items.push_back(recordItem);
     return Found(items);
 }
@@ -165,7 +172,7 @@ std::string ForeignInProgramFolder(const std::string& installDir,
     if (programFolder.empty()) return std::string();
     const std::optional<product::InstallRecord> record = ReadRecordIn(installDir);
     const product::InstallRecord* r =
-        record && product::SamePath(record->programFolder, programFolder) ? &*record : nullptr;
+        record && product::SamePath(record->programFolder, programFolder, IsAnsiLeadByte) ? &*record : nullptr;
     const std::string recorded = RecordedLocation(layout::kProgramFolderValue);
     std::vector<ItemInTheWay> items;
     const Item links[] = {Item::UninstallLink, Item::ReadmeLink, Item::LicenseLink};
@@ -173,14 +180,15 @@ std::string ForeignInProgramFolder(const std::string& installDir,
         const std::string path = programFolder + layout::kShortcuts[i].link;
         bool exists = Exists(path);
         items.push_back(InTheWay(path, r, links[i],
-                             exists && (product::LiesIn(ShortcutTarget(path), installDir) ||
-                                        AtRecordedLocation(path, "", recorded))));
+                             exists && (product::LiesIn(ShortcutTarget(path), installDir, IsAnsiLeadByte) ||
+                                        AtRecordedLocation(path, "", recorded, IsAnsiLeadByte))));
     }
     return Found(items);
 }
 
 std::string DestinationPathProblem(const std::string& installDir) {
-    if (product::IsAbsoluteFolder(installDir) && installDir.size() + 16 < layout::kMaxPath) return std::string();
+    if (product::IsAbsoluteFolder(installDir, IsAnsiLeadByte) && installDir.size() + 16 < layout::kMaxPath)
+        return std::string();
     return "Please enter the full path of a folder, such as C:\\Program Files\\Whirlmark or "
            "\\\\server\\share\\Whirlmark.";
 }

@@ -3,6 +3,7 @@
 
 #include <shlobj.h>
 
+#include "ansi_code_page.h"
 #include "destination_checks.h"
 #include "foreign_items.h"
 #include "page_rules.h"
@@ -46,7 +47,7 @@ BOOL CDestinationPage::OnSetActive() {
 
 BOOL CDestinationPage::OnKillActive() {
     BOOL result = CWizardPage::OnKillActive();
-    GetSetupSheet(this)->SetInstallDir(WithTrailingBackslash(m_editFolder.GetWindowText()));
+    GetSetupSheet(this)->SetInstallDir(WithTrailingBackslash(m_editFolder.GetWindowText(), product::IsAnsiLeadByte));
     return result;
 }
 
@@ -58,7 +59,7 @@ LRESULT CDestinationPage::OnWizardBack() {
 LRESULT CDestinationPage::OnWizardNext() {
     // Next comes before the page is left, so the folder is still the edit's text.
     CSetupSheet* sheet = GetSetupSheet(this);
-    const std::string folder = WithTrailingBackslash(m_editFolder.GetWindowText()).c_str();
+    const std::string folder = WithTrailingBackslash(m_editFolder.GetWindowText(), product::IsAnsiLeadByte).c_str();
     const std::string problem = setup::DestinationPathProblem(folder);
     if (!problem.empty()) {
         AfxMessageBox(problem.c_str(), MB_OK);
@@ -90,7 +91,7 @@ void CDestinationPage::OnBrowse() {
     // empty), or on its nearest existing parent.
     CString current = m_editFolder.GetWindowText();
     if (current.IsEmpty()) current = sheet->GetInstallDir();
-    CString start = NearestExistingFolder(current, IsFolder);
+    CString start = NearestExistingFolder(current, IsFolder, product::IsAnsiLeadByte);
 
     BROWSEINFOA info;
     ZeroMemory(&info, sizeof info);

@@ -12,10 +12,10 @@ const ItemInTheWay* FirstForeign(const std::vector<ItemInTheWay>& items) {
 }
 
 bool AtRecordedLocation(const std::string& path, const std::string& dataRoot,
-                        const std::string& programFolder) {
-    const std::string folder = path.substr(0, path.find_last_of('\\') + 1);
-    return (!dataRoot.empty() && product::SamePath(folder, dataRoot)) ||
-           (!programFolder.empty() && product::SamePath(folder, programFolder));
+                        const std::string& programFolder, product::LeadByteTest isLeadByte) {
+    const std::string folder = path.substr(0, product::LastSlash(path, isLeadByte) + 1);
+    return (!dataRoot.empty() && product::SamePath(folder, dataRoot, isLeadByte)) ||
+           (!programFolder.empty() && product::SamePath(folder, programFolder, isLeadByte));
 }
 
 std::string ForeignItemMessage(const std::string& path) {

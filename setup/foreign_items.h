@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "ansi_chars.h"
+
 namespace setup {
 
 struct ItemInTheWay {
@@ -22,9 +24,10 @@ struct ItemInTheWay {
 const ItemInTheWay* FirstForeign(const std::vector<ItemInTheWay>& items);
 
 // Whether `path` is a fixed name at one of the locations an older install recorded
-// ("DataRoot", "ProgramFolder"; empty ones match nothing).
+// ("DataRoot", "ProgramFolder"; empty ones match nothing). `isLeadByte` as in
+// folder_paths.h.
 bool AtRecordedLocation(const std::string& path, const std::string& dataRoot,
-                        const std::string& programFolder);
+                        const std::string& programFolder, product::LeadByteTest isLeadByte);
 
 // The message that keeps the user on the page: it names the file.
 std::string ForeignItemMessage(const std::string& path);

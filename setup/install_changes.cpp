@@ -48,7 +48,7 @@ void RecordLevels(const std::vector<std::string>& levels, const MachineFacts& fa
     for (const std::string& level : levels) {
         bool earlier = false;
         if (facts.previous)
-            for (const std::string& f : facts.previous->createdFolders) earlier = earlier || product::SamePath(f, level);
+            for (const std::string& f : facts.previous->createdFolders) earlier = earlier || product::SamePath(f, level, facts.isLeadByte);
         bool leftover = facts.leftOver && facts.leftOver(level);
         if (!facts.folderExists(level) || earlier || leftover) out.push_back(level);
     }
@@ -80,7 +80,7 @@ InstallChanges MakeInstallChanges(const InstallPlan& plan, const MachineFacts& f
     if (!plan.shortcuts.empty())
         for (Item item : {Item::UninstallLink, Item::ReadmeLink, Item::LicenseLink}) r.SetCreated(item);
     const std::vector<std::string> programLevels =
-        plan.programFolder.empty() ? std::vector<std::string>() : product::FolderLevels(plan.programFolder);
+        plan.programFolder.empty() ? std::vector<std::string>() : product::FolderLevels(plan.programFolder, facts.isLeadByte);
     RecordLevels(plan.installFolders, facts, r.createdFolders);
     RecordLevels(programLevels, facts, r.createdFolders);
     r.uninstallRoot = facts.machineWideEntry ? "HKLM" : "HKCU";

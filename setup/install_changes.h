@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "ansi_chars.h"
 #include "change_list.h"
 #include "install_plan.h"
 #include "install_record.h"
@@ -18,6 +19,7 @@ namespace setup {
 
 // What the machine holds before the install, as far as the list depends on it.
 struct MachineFacts {
+    product::LeadByteTest isLeadByte = nullptr;  // the ANSI code page's lead bytes (null: none)
     std::function<bool(const std::string&)> folderExists;  // a folder is there
     std::function<bool(const std::string&)> keyExists;     // a registry key ("HKCU\...") is there
     // The folder is left over by this product: an earlier Uninstall left it to go at the

@@ -9,13 +9,8 @@ namespace setup {
 std::vector<std::string> InstallFolderLevels(const std::string& path, LeadByteTest isLeadByte) {
     // Indices of the real "\" characters (never the second byte of a two-byte character).
     std::vector<long> slashes;
-    for (std::size_t k = 0; k < path.size(); ++k) {
-        unsigned char c = static_cast<unsigned char>(path[k]);
-        if (isLeadByte && isLeadByte(c) && k + 1 < path.size())
-            ++k;
-        else if (c == '\\')
-            slashes.push_back(static_cast<long>(k));
-    }
+    for (std::size_t k = 0; k < path.size(); k = product::NextChar(path, k, isLeadByte))
+        if (path[k] == '\\') slashes.push_back(static_cast<long>(k));
     std::vector<std::string> levels;
     const long last = static_cast<long>(path.size()) - 1;
     long i = 3;
@@ -39,7 +34,7 @@ InstallPlan MakeInstallPlan(const InstallChoices& c, LeadByteTest isLeadByte) {
     InstallPlan plan;
     plan.installDir = c.installDir;
     // A network path's levels start below its share.
-    plan.installFolders = product::IsAbsoluteFolder(c.installDir)
+    plan.installFolders = product::IsAbsoluteFolder(c.installDir, isLeadByte)
                               ? product::FolderLevels(c.installDir, isLeadByte)
                               : InstallFolderLevels(c.installDir, isLeadByte);
     plan.programFiles = {

@@ -7,10 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "ansi_chars.h"
+
 namespace setup {
 
 // Tells whether a byte opens a two-byte character in the ANSI code page (null: none do).
-using LeadByteTest = bool (*)(unsigned char);
+using LeadByteTest = product::LeadByteTest;
 
 struct InstallChoices {
     std::string sourceDir;      // folder holding Setup and the files it installs, ends in "\"
@@ -48,14 +50,14 @@ struct InstallPlan {
     std::string saverPath;  // system directory + "whirlmark.scr"; its short form is the entry
 };
 
-// Builds the whole plan from the wizard's choices.
-InstallPlan MakeInstallPlan(const InstallChoices& choices, LeadByteTest isLeadByte = nullptr);
+// Builds the whole plan from the wizard's choices, its paths walked by the characters
+// of the code page whose lead bytes `isLeadByte` tells.
+InstallPlan MakeInstallPlan(const InstallChoices& choices, LeadByteTest isLeadByte);
 
 // The folders to create, shortest first, so that every level of `path` exists: each
 // prefix of `path` ending before a "\" found at or after index 3 (past a drive root), the
 // last one being `path` without its trailing "\". A bare drive root gives none.
-std::vector<std::string> InstallFolderLevels(const std::string& path,
-                                             LeadByteTest isLeadByte = nullptr);
+std::vector<std::string> InstallFolderLevels(const std::string& path, LeadByteTest isLeadByte);
 
 // Whether a path fits the fixed-size buffers of the Win32 calls (with its zero).
 bool FitsPath(const std::string& path);

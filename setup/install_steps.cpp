@@ -2,6 +2,7 @@
 // out on this machine.
 #include "install_steps.h"
 
+#include "ansi_code_page.h"
 #include "folder_paths.h"
 #include "install_changes.h"
 #include "install_layout.h"
@@ -16,8 +17,6 @@
 namespace setup {
 
 namespace {
-
-bool IsLeadByte(unsigned char c) { return IsDBCSLeadByte(c) != FALSE; }
 
 bool IsFolder(const std::string& path) {
     DWORD a = GetFileAttributesA(path.c_str());
@@ -35,7 +34,7 @@ std::string ShortForm(const std::string& path) {
 bool IsProductFileName(const std::string& name) {
     for (const char* file : {layout::kUninstaller, layout::kLicense, layout::kReadme, product::kRecordFile})
         for (const char* suffix : {"", layout::kNewCopySuffix, layout::kAsideSuffix})
-            if (product::SamePath(name, std::string(file) + suffix)) return true;
+            if (product::SamePath(name, std::string(file) + suffix, product::IsAnsiLeadByte)) return true;
     return false;
 }
 
@@ -58,7 +57,7 @@ std::vector<std::string> LeftByAStoppedSetup(const InstallPlan& plan) {
             do {
                 const std::string name = data.cFileName;
                 if (name == "." || name == "..") continue;
-                const bool next = !inner.empty() && product::SamePath(*it + "\\" + name, inner);
+                const bool next = !inner.empty() && product::SamePath(*it + "\\" + name, inner, product::IsAnsiLeadByte);
                 only = only && (next || (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && inner.empty() &&
                                          IsProductFileName(name)));
             } while (FindNextFileA(find, &data));
@@ -73,11 +72,12 @@ std::vector<std::string> LeftByAStoppedSetup(const InstallPlan& plan) {
 
 MachineFacts FactsFor(const InstallPlan& plan, const InstallContext& context) {
     MachineFacts facts;
+    facts.isLeadByte = product::IsAnsiLeadByte;
     facts.folderExists = IsFolder;
     const std::vector<std::string> stopped = LeftByAStoppedSetup(plan);
     facts.leftOver = [stopped](const std::string& level) {
         for (const std::string& s : stopped)
-            if (product::SamePath(s, level)) return true;
+            if (product::SamePath(s, level, product::IsAnsiLeadByte)) return true;
         return product::RemovalScheduled(level);
     };
     facts.keyExists = [](const std::string& key) {
@@ -94,8 +94,8 @@ MachineFacts FactsFor(const InstallPlan& plan, const InstallContext& context) {
     const std::string installed = plan.programFiles.empty() ? plan.saverPath : plan.programFiles[0].destination;
     const std::string shortForm = ShortForm(installed);
     facts.entryIsOurs = facts.saverEntry.size() > 0 &&
-                        (product::SamePath(facts.saverEntry, installed) ||
-                         (!shortForm.empty() && product::SamePath(facts.saverEntry, shortForm)));
+                        (product::SamePath(facts.saverEntry, installed, product::IsAnsiLeadByte) ||
+                         (!shortForm.empty() && product::SamePath(facts.saverEntry, shortForm, product::IsAnsiLeadByte)));
     facts.saverActive = ScreenSaverSwitchedOn();
     facts.entryMissing = !SaverEntryExists();
     facts.sectionMissing = !BootSectionExists();
@@ -158,7 +158,7 @@ int InstallExitCode(const product::ChangeOutcome& outcome) {
 }
 
 InstallPlan PlanForThisMachine(const InstallChoices& choices) {
-    return MakeInstallPlan(choices, IsLeadByte);
+    return MakeInstallPlan(choices, product::IsAnsiLeadByte);
 }
 
 }  // namespace setup

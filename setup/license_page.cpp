@@ -1,6 +1,7 @@
 // CLicensePage: see license_page.h.
 #include "license_page.h"
 
+#include "ansi_code_page.h"
 #include "page_rules.h"
 #include "resource.h"
 #include "setup_sheet.h"
@@ -31,7 +32,7 @@ LRESULT CLicensePage::OnWizardNext() { return CWizardPage::OnWizardNext(); }
 
 void CLicensePage::LoadLicenseText() {
     // Beside Setup.exe, wherever the program was started from.
-    CString path = WithTrailingBackslash(AfxGetModuleFolder()) + "license.txt";
+    CString path = WithTrailingBackslash(AfxGetModuleFolder(), product::IsAnsiLeadByte) + "license.txt";
     CFile file;
     if (file.Open(path, CFile::modeRead, nullptr)) {
         char bytes[LICENSE_MAX_BYTES];

@@ -8,25 +8,25 @@ CString LicenseTextFromBytes(const char* bytes, int count) {
     return CString(bytes, count);
 }
 
-CString NearestExistingFolder(const CString& folder, bool (*isFolder)(const char* path)) {
-    CString rest = folder;
-    while (!rest.IsEmpty()) {
-        CString candidate = rest;
-        if (candidate.GetLength() > 3 && candidate[candidate.GetLength() - 1] == '\\')
-            candidate = candidate.Left(candidate.GetLength() - 1);
-        if (isFolder(candidate)) return candidate;
-        int cut = candidate.ReverseFind('\\');
-        if (cut < 0) break;
-        CString shorter = candidate.Left(cut + 1);
+CString NearestExistingFolder(const CString& folder, bool (*isFolder)(const char* path),
+                              product::LeadByteTest isLeadByte) {
+    std::string rest = folder.c_str();
+    while (!rest.empty()) {
+        std::string candidate = rest;
+        if (candidate.size() > 3 && product::EndsWithSlash(candidate, isLeadByte)) candidate.pop_back();
+        if (isFolder(candidate.c_str())) return candidate.c_str();
+        std::size_t cut = product::LastSlash(candidate, isLeadByte);
+        if (cut == std::string::npos) break;
+        std::string shorter = candidate.substr(0, cut + 1);
         if (shorter == candidate) break;
         rest = shorter;
     }
     return CString();
 }
 
-CString ProgramFolderPath(const char* programsDir, const CString& name) {
+CString ProgramFolderPath(const char* programsDir, const CString& name, product::LeadByteTest isLeadByte) {
     CString path;
     path.Format("%s%s%s", programsDir ? programsDir : "", "\\",
-                static_cast<const char*>(WithTrailingBackslash(name)));
+                static_cast<const char*>(WithTrailingBackslash(name, isLeadByte)));
     return path;
 }

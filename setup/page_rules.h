@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "ansi_chars.h"
 #include "ansi_string.h"
 
 // At most this many bytes of "license.txt" are shown.
@@ -16,9 +17,10 @@ CString LicenseTextFromBytes(const char* bytes, int count);
 
 // The folder the folder browser opens on: `folder` (without a trailing backslash,
 // except for a drive root) when `isFolder` says it exists, else its nearest parent that
-// does; "" when none does.
-CString NearestExistingFolder(const CString& folder, bool (*isFolder)(const char* path));
+// does; "" when none does. `isLeadByte` as in path_rules.h.
+CString NearestExistingFolder(const CString& folder, bool (*isFolder)(const char* path),
+                              product::LeadByteTest isLeadByte);
 
 // The full path of the Start-menu program folder: the Programs folder, "\", then the
 // typed name with a trailing backslash. The name is taken as typed.
-CString ProgramFolderPath(const char* programsDir, const CString& name);
+CString ProgramFolderPath(const char* programsDir, const CString& name, product::LeadByteTest isLeadByte);

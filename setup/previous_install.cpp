@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "destination_checks.h"
+#include "ansi_code_page.h"
 #include "folder_paths.h"
 #include "install_layout.h"
 #include "registry_key.h"
@@ -34,7 +35,7 @@ void RemoveOldFolder(const std::string& folder, product::StepLog& log) {
         log.Note("kept    folder " + folder + ": it is not empty");
 }
 
-bool Same(const std::string& a, const std::string& b) { return product::SamePath(a, b); }
+bool Same(const std::string& a, const std::string& b) { return product::SamePath(a, b, product::IsAnsiLeadByte); }
 
 }  // namespace
 
@@ -46,8 +47,8 @@ std::optional<PreviousInstall> FindPreviousInstall() {
     }
     if (folder.empty())
         folder = RegistryKey::Open(HKEY_CURRENT_USER, layout::kSettingsKey).ReadText(layout::kDataRootValue);
-    if (!product::IsAbsoluteFolder(folder)) return std::nullopt;
-    folder = product::WithSlash(folder);
+    if (!product::IsAbsoluteFolder(folder, product::IsAnsiLeadByte)) return std::nullopt;
+    folder = product::WithSlash(folder, product::IsAnsiLeadByte);
     std::optional<product::InstallRecord> record = ReadRecordIn(folder);
     if (!record) return std::nullopt;
     return PreviousInstall{folder, *record};
@@ -84,17 +85,17 @@ void FinishOverPrevious(const InstallPlan& plan, const std::optional<PreviousIns
     if (otherLinks) {
         const Item links[] = {Item::UninstallLink, Item::ReadmeLink, Item::LicenseLink};
         for (std::size_t i = 0; i < 3; ++i)
-            if (old.Created(links[i])) DeleteOld(product::WithSlash(old.programFolder) + layout::kShortcuts[i].link, log);
+            if (old.Created(links[i])) DeleteOld(product::WithSlash(old.programFolder, product::IsAnsiLeadByte) + layout::kShortcuts[i].link, log);
     }
     // Levels it made, deepest first, unless the new installation lies in them.
     for (auto it = old.createdFolders.rbegin(); it != old.createdFolders.rend(); ++it) {
         const std::string& level = *it;
-        bool inUse = product::LiesIn(plan.installDir, level) || Same(plan.installDir, level) ||
+        bool inUse = product::LiesIn(plan.installDir, level, product::IsAnsiLeadByte) || Same(plan.installDir, level) ||
                      (!plan.programFolder.empty() &&
-                      (product::LiesIn(plan.programFolder, level) || Same(plan.programFolder, level)));
-        bool ours = product::LiesIn(level, previous->folder) || Same(level, previous->folder) ||
-                    product::LiesIn(previous->folder, level) ||
-                    (otherLinks && (Same(level, old.programFolder) || product::LiesIn(old.programFolder, level)));
+                      (product::LiesIn(plan.programFolder, level, product::IsAnsiLeadByte) || Same(plan.programFolder, level)));
+        bool ours = product::LiesIn(level, previous->folder, product::IsAnsiLeadByte) || Same(level, previous->folder) ||
+                    product::LiesIn(previous->folder, level, product::IsAnsiLeadByte) ||
+                    (otherLinks && (Same(level, old.programFolder) || product::LiesIn(old.programFolder, level, product::IsAnsiLeadByte)));
         if (!inUse && ours) RemoveOldFolder(level, log);
     }
 }

@@ -3,6 +3,7 @@
 
 #include <shlobj.h>
 
+#include "ansi_code_page.h"
 #include "destination_checks.h"
 #include "folder_paths.h"
 #include "foreign_items.h"
@@ -53,7 +54,7 @@ void CProgramsFolderPage::ListProgramFolders() {
     WIN32_FIND_DATAA entry;
     HANDLE search = INVALID_HANDLE_VALUE;
     if (m_szProgramsDir[0]) {
-        CString pattern = WithTrailingBackslash(m_szProgramsDir) + "*";
+        CString pattern = WithTrailingBackslash(m_szProgramsDir, product::IsAnsiLeadByte) + "*";
         search = ::FindFirstFileA(pattern, &entry);
     }
     if (search == INVALID_HANDLE_VALUE) {
@@ -76,7 +77,8 @@ BOOL CProgramsFolderPage::OnKillActive() {
     BOOL result = CWizardPage::OnKillActive();
     // Without a Programs folder there is no program folder: no shortcuts are made.
     GetSetupSheet(this)->SetProgramFolder(
-        m_szProgramsDir[0] ? ProgramFolderPath(m_szProgramsDir, m_editFolder.GetWindowText()) : CString());
+        m_szProgramsDir[0] ? ProgramFolderPath(m_szProgramsDir, m_editFolder.GetWindowText(), product::IsAnsiLeadByte)
+                           : CString());
     return result;
 }
 
@@ -88,8 +90,9 @@ LRESULT CProgramsFolderPage::OnWizardNext() {
                       MB_OK);
         return CWizardPage::OnWizardNext();
     }
-    const std::string folder = ProgramFolderPath(m_szProgramsDir, m_editFolder.GetWindowText()).c_str();
-    if (!product::IsAbsoluteFolder(folder)) {
+    const std::string folder =
+        ProgramFolderPath(m_szProgramsDir, m_editFolder.GetWindowText(), product::IsAnsiLeadByte).c_str();
+    if (!product::IsAbsoluteFolder(folder, product::IsAnsiLeadByte)) {
         AfxMessageBox("Please enter a name for the program folder.", MB_OK);
         return -1;
     }

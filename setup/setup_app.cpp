@@ -1,6 +1,7 @@
 // CSetupApp: see setup_app.h.
 #include "setup_app.h"
 
+#include "ansi_code_page.h"
 #include "setup_sheet.h"
 #include "unattended_setup.h"
 #include "wizard_options.h"
@@ -38,7 +39,8 @@ BOOL CSetupApp::InitInstance() {
 
     SetRegistryKey("Brindlecroft");
     CSetupSheet* sheet = new CSetupSheet(product::kWizardCaption, nullptr, 0);
-    if (!options.destination.empty()) sheet->SetInstallDir(WithTrailingBackslash(options.destination.c_str()));
+    if (!options.destination.empty())
+        sheet->SetInstallDir(WithTrailingBackslash(options.destination.c_str(), product::IsAnsiLeadByte));
     sheet->SetWizardMode();
     sheet->Create(nullptr, static_cast<DWORD>(-1), 0);
     m_pMainWnd = sheet;

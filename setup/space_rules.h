@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "ansi_chars.h"
+
 namespace setup {
 
 // Free bytes the system directory's drive and the destination drive need at least.
@@ -24,12 +26,15 @@ struct DriveNeed {
 };
 
 // The drives the install writes to and what each needs: the system drive first, then
-// the install drive, or one entry when both roots are one volume.
+// the install drive, or one entry when both roots are one volume. `isLeadByte` as in
+// folder_paths.h.
 std::vector<DriveNeed> SpaceNeeds(const std::string& systemRoot, std::uint64_t saverBytes,
-                                  const std::string& installRoot, std::uint64_t otherBytes);
+                                  const std::string& installRoot, std::uint64_t otherBytes,
+                                  product::LeadByteTest isLeadByte);
 
 // The name of the first drive in `needs` whose free space (`freeBytes`, same order) is
 // short: "C:" for a drive root, "\\server\share" for a network one; "" when all have room.
-std::string ShortDrive(const std::vector<DriveNeed>& needs, const std::vector<std::uint64_t>& freeBytes);
+std::string ShortDrive(const std::vector<DriveNeed>& needs, const std::vector<std::uint64_t>& freeBytes,
+                       product::LeadByteTest isLeadByte);
 
 }  // namespace setup

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include "ansi_code_page.h"
 #include "destination_checks.h"
 #include "folder_paths.h"
 #include "install_actions.h"
@@ -21,7 +22,7 @@ std::string ModuleFolder() {
     char path[MAX_PATH] = "";
     DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string full(path, n < MAX_PATH ? n : 0);
-    return full.substr(0, full.find_last_of('\\') + 1);
+    return full.substr(0, product::LastSlash(full, product::IsAnsiLeadByte) + 1);
 }
 
 }  // namespace
@@ -46,9 +47,11 @@ int RunUnattendedSetup(const product::WizardOptions& options, product::LogFile& 
     setup::InstallChoices choices;
     choices.sourceDir = ModuleFolder();
     choices.systemDir = SaverSystemFolder().c_str();  // SysWOW64 under WOW64
-    choices.installDir = options.destination.empty() ? kDefaultInstallDir : product::WithSlash(options.destination);
+    choices.installDir = options.destination.empty() ? kDefaultInstallDir
+                                                     : product::WithSlash(options.destination, product::IsAnsiLeadByte);
     const std::string programs = FindProgramsFolder(static_cast<int>(version.dwPlatformId));
-    choices.programFolder = programs.empty() ? std::string() : product::WithSlash(programs) + "Whirlmark\\";
+    choices.programFolder =
+        programs.empty() ? std::string() : product::WithSlash(programs, product::IsAnsiLeadByte) + "Whirlmark\\";
     choices.defaultSaver = true;
 
     std::string refusal = setup::DestinationPathProblem(choices.installDir);

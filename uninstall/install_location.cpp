@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "ansi_code_page.h"
 #include "folder_paths.h"
 #include "install_layout.h"
 #include "registry_key.h"
@@ -38,7 +39,8 @@ InstallLocation FindInstallLocation(const std::string& moduleFolder) {
     }
     where.installDir = key.ReadText(layout::kDataRootValue);
     where.programFolder = key.ReadText(layout::kProgramFolderValue);
-    if (product::IsAbsoluteFolder(where.installDir)) where.record = RecordIn(product::WithSlash(where.installDir));
+    if (product::IsAbsoluteFolder(where.installDir, product::IsAnsiLeadByte))
+        where.record = RecordIn(product::WithSlash(where.installDir, product::IsAnsiLeadByte));
     if (where.record) where.programFolder = where.record->programFolder;
     return where;
 }

@@ -21,9 +21,10 @@ struct RecordedRemoval {
 // `installDir` is the folder the record was found in; `systemDirs` are the folders the
 // saver may be in (the system directory first), each ending with "\". The record's
 // program folder is used when it is absolute; its saver path when it lies directly in
-// one of `systemDirs`.
+// one of `systemDirs`. Paths are walked as MakeRemovalPlan walks them.
 RecordedRemoval MakeRecordedRemoval(const product::InstallRecord& record, const std::string& installDir,
-                                    const std::vector<std::string>& systemDirs);
+                                    const std::vector<std::string>& systemDirs,
+                                    product::LeadByteTest isLeadByte);
 
 // What Uninstall does with the system.ini entry: leave it (it names another saver),
 // clear it, or put back exactly what Setup replaced, which needs the record to have

@@ -9,13 +9,8 @@ namespace {
 
 bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualNoCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (Lower(a[i]) != Lower(b[i])) return false;
-    return true;
+bool EqualNoCase(const std::string& a, const std::string& b, product::LeadByteTest isLeadByte) {
+    return product::LowerAscii(a, isLeadByte) == product::LowerAscii(b, isLeadByte);
 }
 
 // The name a folder is removed by: its path without the trailing "\". A drive root
@@ -32,21 +27,21 @@ std::string FileIn(const std::string& folder, const char* name) {
 }
 
 // `path` ending in "\" when it is absolute and fits the Win32 calls; empty otherwise.
-std::string UsableFolder(const std::string& path) {
+std::string UsableFolder(const std::string& path, product::LeadByteTest isLeadByte) {
     bool driveAbsolute = path.size() >= 3 && IsLetter(path[0]) && path[1] == ':' && path[2] == '\\';
     bool network = path.size() >= 3 && path[0] == '\\' && path[1] == '\\' && path[2] != '\\';
     if (!driveAbsolute && !network) return std::string();
-    std::string folder = path.back() == '\\' ? path : path + '\\';
+    std::string folder = product::EndsWithSlash(path, isLeadByte) ? path : path + '\\';
     return folder.size() < layout::kMaxPath ? folder : std::string();
 }
 
 }  // namespace
 
-RemovalPlan MakeRemovalPlan(const RemovalInputs& in) {
+RemovalPlan MakeRemovalPlan(const RemovalInputs& in, product::LeadByteTest isLeadByte) {
     RemovalPlan plan;
-    plan.saverFile = FileIn(UsableFolder(in.systemDir), layout::kSaverFileLower);
+    plan.saverFile = FileIn(UsableFolder(in.systemDir, isLeadByte), layout::kSaverFileLower);
 
-    const std::string installDir = UsableFolder(in.installDir);
+    const std::string installDir = UsableFolder(in.installDir, isLeadByte);
     if (!installDir.empty()) {
         for (const char* name : {layout::kLicense, layout::kReadme, layout::kUninstaller}) {
             std::string file = FileIn(installDir, name);
@@ -65,7 +60,7 @@ RemovalPlan MakeRemovalPlan(const RemovalInputs& in) {
         plan.keys.push_back({parent, layout::kKeyLevels[depth - 1]});
     }
 
-    const std::string programFolder = UsableFolder(in.programFolder);
+    const std::string programFolder = UsableFolder(in.programFolder, isLeadByte);
     if (!programFolder.empty()) {
         for (const layout::ShortcutEntry& s : layout::kShortcuts) {
             std::string link = FileIn(programFolder, s.link);
@@ -77,10 +72,10 @@ RemovalPlan MakeRemovalPlan(const RemovalInputs& in) {
 }
 
 bool NamesProductSaver(const std::string& entry, const std::string& shortForm,
-                       const std::string& longForm) {
+                       const std::string& longForm, product::LeadByteTest isLeadByte) {
     if (entry.empty()) return false;
-    return (!shortForm.empty() && EqualNoCase(entry, shortForm)) ||
-           (!longForm.empty() && EqualNoCase(entry, longForm));
+    return (!shortForm.empty() && EqualNoCase(entry, shortForm, isLeadByte)) ||
+           (!longForm.empty() && EqualNoCase(entry, longForm, isLeadByte));
 }
 
 }  // namespace uninstall

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "ansi_chars.h"
+
 namespace uninstall {
 
 struct RemovalInputs {
@@ -34,11 +36,13 @@ struct RemovalPlan {
     std::string programFolder;              // without its trailing "\"
 };
 
-RemovalPlan MakeRemovalPlan(const RemovalInputs& inputs);
+// The paths are walked by the characters of the code page whose lead bytes
+// `isLeadByte` tells (null for a single-byte one; see ansi_chars.h).
+RemovalPlan MakeRemovalPlan(const RemovalInputs& inputs, product::LeadByteTest isLeadByte);
 
 // Whether the system.ini entry names this product's saver: equal, ignoring case, to the
 // short or the long form of its path (an empty form matches nothing).
 bool NamesProductSaver(const std::string& entry, const std::string& shortForm,
-                       const std::string& longForm);
+                       const std::string& longForm, product::LeadByteTest isLeadByte);
 
 }  // namespace uninstall

@@ -1,6 +1,7 @@
 // Win32 side of the removal: each step with its system calls.
 #include "removal_steps.h"
 
+#include "ansi_code_page.h"
 #include "folder_paths.h"
 #include "install_layout.h"
 #include "restart_schedule.h"
@@ -33,7 +34,7 @@ bool InUse(DWORD error) { return error == ERROR_SHARING_VIOLATION || error == ER
 
 void DeleteOne(Run& run, const std::string& file) {
     if (file.empty()) return;
-    if (!run.removal.selfPath.empty() && product::SamePath(file, run.removal.selfPath)) {
+    if (!run.removal.selfPath.empty() && product::SamePath(file, run.removal.selfPath, product::IsAnsiLeadByte)) {
         if (run.log.Step(ScheduleRemoval(file), "remove " + file + " at the next restart")) {
             run.outcome.restartPending = true;
             run.scheduled.push_back(file);
@@ -63,20 +64,21 @@ void DeleteOne(Run& run, const std::string& file) {
 
 bool IsScheduled(const Run& run, const std::string& path) {
     for (const std::string& s : run.scheduled)
-        if (product::SamePath(s, path)) return true;
+        if (product::SamePath(s, path, product::IsAnsiLeadByte)) return true;
     return false;
 }
 
 // Whether `folder` holds nothing but files that go at the next restart, and some.
 bool HoldsOnlyScheduled(const Run& run, const std::string& folder) {
     WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((product::WithSlash(folder) + "*").c_str(), &data);
+    const std::string inside = product::WithSlash(folder, product::IsAnsiLeadByte);
+    HANDLE find = FindFirstFileA((inside + "*").c_str(), &data);
     if (find == INVALID_HANDLE_VALUE) return false;
     bool only = true, seen = false;
     do {
         std::string name = data.cFileName;
         if (name == "." || name == "..") continue;
-        if (IsScheduled(run, product::WithSlash(folder) + name))
+        if (IsScheduled(run, inside + name))
             seen = true;
         else
             only = false;
@@ -184,7 +186,7 @@ bool SaverFileThere(const std::string& name) {
     for (UINT(WINAPI * get)(LPSTR, UINT) : {GetSystemDirectoryA, GetWindowsDirectoryA}) {
         UINT n = get(folder, MAX_PATH);
         if (n > 0 && n < MAX_PATH &&
-            GetFileAttributesA((product::WithSlash(folder) + name).c_str()) != INVALID_FILE_ATTRIBUTES)
+            GetFileAttributesA((product::WithSlash(folder, product::IsAnsiLeadByte) + name).c_str()) != INVALID_FILE_ATTRIBUTES)
             return true;
     }
     return false;
@@ -206,7 +208,8 @@ void ResetDefaultSaver(Run& run, const std::string& shortForm) {
     const product::InstallRecord* r = run.removal.record;
     const bool previousThere = r && (r->previousEntryMissing || r->previousSaver.empty() ||
                                      SaverFileThere(r->previousSaver));
-    switch (DecideSaverReset(NamesProductSaver(entry, shortForm, run.removal.saverForEntry), r, previousThere)) {
+    const bool ours = NamesProductSaver(entry, shortForm, run.removal.saverForEntry, product::IsAnsiLeadByte);
+    switch (DecideSaverReset(ours, r, previousThere)) {
     case SaverReset::Leave:
         return;
     case SaverReset::Restore:

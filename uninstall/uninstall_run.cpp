@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "ansi_code_page.h"
 #include "folder_paths.h"
 #include "install_layout.h"
 #include "system_folder.h"
@@ -32,7 +33,7 @@ std::string SelfPath() {
 
 std::string ModuleFolder() {
     const std::string self = SelfPath();
-    return self.substr(0, self.find_last_of('\\') + 1);
+    return self.substr(0, product::LastSlash(self, product::IsAnsiLeadByte) + 1);
 }
 
 int RunRemoval(const InstallLocation& where, RemovalFeedback& feedback, product::StepLog& log,
@@ -41,19 +42,21 @@ int RunRemoval(const InstallLocation& where, RemovalFeedback& feedback, product:
     Removal removal;
     removal.selfPath = SelfPath();
     if (where.record) {
-        removal.steps = MakeRecordedRemoval(*where.record, where.installDir, saverFolders);
+        removal.steps = MakeRecordedRemoval(*where.record, where.installDir, saverFolders, product::IsAnsiLeadByte);
         removal.record = &*where.record;
         removal.recordFile = where.installDir + product::kRecordFile;
-        removal.saverForEntry = MakeRecordedRemoval(*where.record, where.installDir, saverFolders).plan.saverFile;
+        removal.saverForEntry =
+            MakeRecordedRemoval(*where.record, where.installDir, saverFolders, product::IsAnsiLeadByte).plan.saverFile;
         if (removal.saverForEntry.empty()) {
             // Not ours to delete, but the entry may still name it.
             product::InstallRecord all = *where.record;
             all.SetCreated(product::Item::Saver);
-            removal.saverForEntry = MakeRecordedRemoval(all, where.installDir, saverFolders).plan.saverFile;
+            removal.saverForEntry =
+                MakeRecordedRemoval(all, where.installDir, saverFolders, product::IsAnsiLeadByte).plan.saverFile;
         }
     } else {
         RemovalInputs in{saverFolders.front(), where.installDir, where.programFolder};
-        removal.steps.plan = MakeRemovalPlan(in);
+        removal.steps.plan = MakeRemovalPlan(in, product::IsAnsiLeadByte);
         removal.saverForEntry = removal.steps.plan.saverFile;
     }
     outcome = CarryOutRemoval(removal, feedback, log);

@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include "ansi_chars.h"
+#include "ansi_code_page.h"
 #include "common_controls.h"
 
 namespace {
@@ -62,8 +64,8 @@ int CWinApp::WinMainBody(HINSTANCE instance) {
     if (!m_pszAppName) {
         char path[MAX_PATH];
         DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-        CString name(path, static_cast<int>(n < MAX_PATH ? n : 0));
-        name = name.Mid(name.ReverseFind('\\') + 1);
+        const std::string full(path, n < MAX_PATH ? n : 0);
+        CString name = full.substr(product::LastSlash(full, product::IsAnsiLeadByte) + 1).c_str();
         int dot = name.ReverseFind('.');
         if (dot > 0) name = name.Left(dot);
         m_strAppName = name;
@@ -99,8 +101,8 @@ CString AfxGetModuleFolder() {
         if (path.size() >= 32768) return CString();
         path.resize(path.size() * 2);
     }
-    CString full(path.data());
-    return full.Left(full.ReverseFind('\\') + 1);
+    const std::string full(path.data());
+    return full.substr(0, product::LastSlash(full, product::IsAnsiLeadByte) + 1).c_str();
 }
 
 int AfxMessageBox(const char* text, UINT type, UINT) {

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "ansi_code_page.h"
 #include "module.h"
 #include "path_rules.h"
 
@@ -10,7 +11,7 @@ namespace {
 
 CString WithBackslash(const char* path, UINT n) {
     if (n == 0 || n >= MAX_PATH) return CString();
-    return WithTrailingBackslash(CString(path, static_cast<int>(n)));
+    return WithTrailingBackslash(CString(path, static_cast<int>(n)), product::IsAnsiLeadByte);
 }
 
 }  // namespace

@@ -128,7 +128,8 @@ void RenderFrame() {
 
 void ShutdownScene() {
     DeleteObjectLists();
-    ReleaseMeshes(g_scene.model);
     ReleaseTextures(g_scene.model);
+    // Meshes and the appended texture materials alike: the next InitScene starts afresh.
+    g_scene.model = Model{};
     DestroyGlContext();
 }

@@ -34,7 +34,8 @@ void RenderFrame();
 // a missing object.
 void DrawObject(int objectIndex, int slot);
 
-// Frees meshes and textures, then hands the context back (DestroyGlContext).
+// Frees the display lists, textures and the whole model (meshes and materials), then
+// hands the context back (DestroyGlContext): a later InitScene starts as the first did.
 void ShutdownScene();
 
 // Interaction: pointer steering (screen pixels, from the centre of the monitor under the

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <new>
+#include <string>
 #include <vector>
 
 #include "texture_names.h"
@@ -66,16 +68,38 @@ void UploadMipmaps(const TextureSource& source) {
     }
 }
 
+namespace {
+// Traces why texture `slot` stays untextured; the saver runs on without it.
+void TraceUntextured(int slot, const char* why) {
+    const std::string text = "texture slot " + std::to_string(slot) + " (bitmap " +
+                             std::to_string(TEXTURE_RESOURCE_BASE + slot) + ") " + why + "; drawn untextured\n";
+    OutputDebugStringA(text.c_str());
+}
+}  // namespace
+
 void CreateTexture(int slot) {
     if (slot < 0 || slot >= MAX_TEXTURES) return;
+    TextureTable[slot] = 0;
     DibImage image;
-    if (!image.LoadFromResource(TEXTURE_RESOURCE_BASE + slot)) ExitProcess(0);
-    const TextureSource source = ScaleForTexture(image);
-    glGenTextures(1, &TextureTable[slot]);
-    glBindTexture(GL_TEXTURE_2D, TextureTable[slot]);
-    UploadMipmaps(source);
+    if (!image.LoadFromResource(TEXTURE_RESOURCE_BASE + slot)) {
+        TraceUntextured(slot, "is missing or not 24 or 32 bits per pixel");
+        return;
+    }
+    GLuint name = 0;
+    try {
+        const TextureSource source = ScaleForTexture(image);
+        glGenTextures(1, &name);
+        glBindTexture(GL_TEXTURE_2D, name);
+        UploadMipmaps(source);
+    } catch (const std::bad_alloc&) {
+        if (name) glDeleteTextures(1, &name);
+        glBindTexture(GL_TEXTURE_2D, 0);
+        TraceUntextured(slot, "does not fit in memory");
+        return;
+    }
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    TextureTable[slot] = name;
 }
 
 void SetUpTextures(Model& model) {

@@ -40,12 +40,13 @@ TextureSource ScaleForTexture(const DibImage& image);
 void UploadMipmaps(const TextureSource& source);
 
 // Makes TextureTable[slot] from bitmap resource TEXTURE_RESOURCE_BASE + slot. A bitmap
-// that is missing or not 24 or 32 bits per pixel ends the process with exit code 0.
+// that is missing or not 24 or 32 bits per pixel, or that memory cannot hold while it is
+// scaled, is traced and leaves the slot 0: what uses it is drawn untextured.
 void CreateTexture(int slot);
 
 // Appends the materials of table entries 2 to 5, then makes a texture for every material
 // that names a texture file and sets every material's textureSlot to its index.
 void SetUpTextures(Model& model);
 
-// Deletes the textures made by SetUpTextures.
+// Deletes the textures made by SetUpTextures and sets every slot back to 0.
 void ReleaseTextures(const Model& model);

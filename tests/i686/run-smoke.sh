@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The i686 smoke stage: runs the shipped 32-bit programs of the installation medium
-# (build/win32/medium) under emulated 32-bit Wine (scripts/wine32-setup.sh) and drives
+# (build/win32/medium) under emulated 32-bit Wine (scripts/wine32-setup.sh: the host's,
+# or that of a private root, run through scripts/wine32-chroot.sh) and drives
 # them with the 32-bit smoke driver (tests/i686/smoke_*.cpp), one short test at a time,
 # in one WoW64 prefix on a small Xvfb screen. Ends with "N passed, N failed, N skipped".
 # Exit code: 0 nothing failed; 1 a test failed; 77 32-bit Wine cannot run here (one
@@ -31,6 +32,7 @@ setup_log=$(mktemp)
 "$top/scripts/wine32-setup.sh" 2>&1 | tee "$setup_log"
 rc=${PIPESTATUS[0]}
 reason=$(sed -n 's/^wine32-setup: SKIP: //p' "$setup_log")
+wine_root=$(sed -n 's/^wine32-setup: ready in the private root \([^:]*\):.*/\1/p' "$setup_log")
 rm -f "$setup_log"
 if [ "$rc" = 77 ]; then
   say "all $count tests skipped: 32-bit Wine cannot run on this machine: $reason"
@@ -54,6 +56,17 @@ fi
 rm -rf "$work"
 mkdir -p "$work/shots"
 wine_env "$work"
+# Where 32-bit Wine lives in the private root, every Wine command runs in there.
+if [ -n "$wine_root" ]; then
+  mkdir -p "$work/bin"
+  for w in wine wine64 wineserver; do
+    printf '#!/bin/sh\nexec env WHIRLMARK_WINE_ROOT=%q %q /usr/lib/wine/%s "$@"\n' \
+      "$wine_root" "$top/scripts/wine32-chroot.sh" "$w" >"$work/bin/$w"
+    chmod +x "$work/bin/$w"
+  done
+  wine=$work/bin/wine wine64=$work/bin/wine64 wineserver=$work/bin/wineserver
+  say "Wine runs in the private root $wine_root"
+fi
 export WHIRL_SMOKE_SHOTS
 WHIRL_SMOKE_SHOTS=$(winpath "$work/shots")
 

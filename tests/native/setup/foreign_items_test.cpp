@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "code_pages.h"
+
 using setup::ItemInTheWay;
 
 TEST(ForeignItems, ExistingItemIsForeignUnlessRecordedOrPlainlyOurs) {
@@ -17,8 +19,25 @@ TEST(ForeignItems, ExistingItemIsForeignUnlessRecordedOrPlainlyOurs) {
 }
 
 TEST(ForeignItems, FixedNamesAtAnOlderInstallsLocationsAreOurs) {
-    EXPECT_TRUE(setup::AtRecordedLocation("C:\\OLD\\readme.txt", "c:\\old\\", ""));
-    EXPECT_TRUE(setup::AtRecordedLocation("C:\\Menu\\Readme.lnk", "", "C:\\Menu\\"));
-    EXPECT_FALSE(setup::AtRecordedLocation("C:\\Old\\Sub\\readme.txt", "C:\\Old\\", ""));
-    EXPECT_FALSE(setup::AtRecordedLocation("C:\\readme.txt", "", ""));
+    EXPECT_TRUE(setup::AtRecordedLocation("C:\\OLD\\readme.txt", "c:\\old\\", "", nullptr));
+    EXPECT_TRUE(setup::AtRecordedLocation("C:\\Menu\\Readme.lnk", "", "C:\\Menu\\", nullptr));
+    EXPECT_FALSE(setup::AtRecordedLocation("C:\\Old\\Sub\\readme.txt", "C:\\Old\\", "", nullptr));
+    EXPECT_FALSE(setup::AtRecordedLocation("C:\\readme.txt", "", "", nullptr));
+}
+
+TEST(ForeignItems, RecordedLocationsAreComparedByCharacters) {
+    for (const cp::DoubleByteCodePage& cp : cp::DoubleByteCodePages()) {
+        const std::string s = cp.slash;
+        const struct {
+            std::string path, dataRoot;
+            bool ours;
+        } rows[] = {
+            {"C:\\" + s + "\\readme.txt", "C:\\" + s + "\\", true},
+            {"C:\\" + s + "readme.txt", "C:\\" + s, false},  // 表readme.txt in C:\ is not in C:\表
+            {"C:\\" + cp.upper + "\\readme.txt", "C:\\" + cp.lower + "\\", false},
+        };
+        for (const auto& row : rows)
+            EXPECT_EQ(setup::AtRecordedLocation(row.path, row.dataRoot, "", cp.isLeadByte), row.ours)
+                << cp.number << " " << row.path;
+    }
 }

@@ -18,7 +18,7 @@ setup::InstallPlan Plan(bool defaultSaver = true) {
     c.installDir = "C:\\Program Files\\Whirlmark\\";
     c.programFolder = "C:\\Start Menu\\Programs\\Whirlmark\\";
     c.defaultSaver = defaultSaver;
-    return setup::MakeInstallPlan(c);
+    return setup::MakeInstallPlan(c, nullptr);
 }
 
 setup::MachineFacts Facts(const std::set<std::string>* present = nullptr) {

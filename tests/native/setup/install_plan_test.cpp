@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "code_pages.h"
+
 using setup::FileCopy;
 using setup::InstallChoices;
 using setup::InstallFolderLevels;
@@ -28,7 +30,7 @@ bool operator==(const FileCopy& a, const FileCopy& b) {
 }  // namespace
 
 TEST(InstallPlan, NamesEveryItemOfAnInstallation) {
-    setup::InstallPlan plan = MakeInstallPlan(DefaultChoices());
+    setup::InstallPlan plan = MakeInstallPlan(DefaultChoices(), nullptr);
 
     EXPECT_EQ(plan.installFolders, (Levels{"C:\\Program Files", "C:\\Program Files\\Whirlmark"}));
     ASSERT_EQ(plan.programFiles.size(), 2u);
@@ -61,34 +63,54 @@ TEST(InstallPlan, NamesEveryItemOfAnInstallation) {
 }
 
 TEST(InstallPlan, CreatesEveryLevelOfTheInstallFolderShortestFirst) {
-    EXPECT_EQ(InstallFolderLevels("D:\\Alpha\\Beta\\Gamma\\"),
+    EXPECT_EQ(InstallFolderLevels("D:\\Alpha\\Beta\\Gamma\\", nullptr),
               (Levels{"D:\\Alpha", "D:\\Alpha\\Beta", "D:\\Alpha\\Beta\\Gamma"}));
-    EXPECT_EQ(InstallFolderLevels("\\\\server\\share\\Whirlmark\\"),
+    EXPECT_EQ(InstallFolderLevels("\\\\server\\share\\Whirlmark\\", nullptr),
               (Levels{"\\\\server", "\\\\server\\share", "\\\\server\\share\\Whirlmark"}));
 }
 
 TEST(InstallPlan, CreatesNoFolderForADriveRootOrAnEmptyChoice) {
-    EXPECT_TRUE(InstallFolderLevels("D:\\").empty());
-    EXPECT_TRUE(InstallFolderLevels("\\").empty());
-    EXPECT_TRUE(InstallFolderLevels("").empty());
-    EXPECT_TRUE(InstallFolderLevels("D:\\A").empty());  // last level needs its "\"
+    EXPECT_TRUE(InstallFolderLevels("D:\\", nullptr).empty());
+    EXPECT_TRUE(InstallFolderLevels("\\", nullptr).empty());
+    EXPECT_TRUE(InstallFolderLevels("", nullptr).empty());
+    EXPECT_TRUE(InstallFolderLevels("D:\\A", nullptr).empty());  // last level needs its "\"
     setup::InstallChoices c = DefaultChoices();
     c.installDir = "D:\\";
-    setup::InstallPlan plan = MakeInstallPlan(c);
+    setup::InstallPlan plan = MakeInstallPlan(c, nullptr);
     EXPECT_TRUE(plan.installFolders.empty());
     EXPECT_EQ(plan.documents[1].destination, "D:\\readme.txt");
 }
 
-TEST(InstallPlan, SkipsTheSecondByteOfATwoByteCharacter) {
-    // 0x95 0x5C is one character in a double-byte code page; its second byte is no separator.
-    const std::string path = "D:\\\x95\\\\Sub\\";
-    auto lead = [](unsigned char c) { return c >= 0x81 && c <= 0x9F; };
-    EXPECT_EQ(InstallFolderLevels(path, lead), (Levels{"D:\\\x95\\", "D:\\\x95\\\\Sub"}));
-    EXPECT_EQ(InstallFolderLevels(path).front(), "D:\\\x95");
+TEST(InstallPlan, DoubleByteFolderNamesHoldTheFiles) {
+    for (const cp::DoubleByteCodePage& cp : cp::DoubleByteCodePages()) {
+        const std::string s = cp.slash, b = cp.bar;
+        const struct {
+            std::string installDir;  // as Setup has it, with its trailing "\"
+            Levels folders;
+        } rows[] = {
+            {"C:\\" + s + "\\", {"C:\\" + s}},
+            {"C:\\" + b + "ket\\", {"C:\\" + b + "ket"}},
+            {"D:\\" + s + "\\Sub" + s + "\\", {"D:\\" + s, "D:\\" + s + "\\Sub" + s}},
+            {"\\\\srv\\" + s + "\\" + b + "\\", {"\\\\srv\\" + s + "\\" + b}},
+        };
+        for (const auto& row : rows) {
+            InstallChoices c = DefaultChoices();
+            c.installDir = row.installDir;
+            setup::InstallPlan plan = MakeInstallPlan(c, cp.isLeadByte);
+            EXPECT_EQ(plan.installFolders, row.folders) << cp.number << " " << row.installDir;
+            EXPECT_EQ(plan.documents[1].destination, row.installDir + "readme.txt") << cp.number;
+        }
+        // The level-by-level walk, taken for paths that are not absolute, steps characters too.
+        EXPECT_EQ(InstallFolderLevels("D:\\" + s + "\\" + s + "\\", cp.isLeadByte),
+                  (Levels{"D:\\" + s, "D:\\" + s + "\\" + s}))
+            << cp.number;
+    }
+    // Read by bytes, the first level of D:\表\Sub\ would be D:\ and one byte.
+    EXPECT_EQ(InstallFolderLevels("D:\\\x95\\Sub\\", nullptr).front(), "D:\\\x95");
 }
 
 TEST(InstallPlan, WritesTheDefaultSaverEntryOnlyWhenWantedAndKnown) {
-    setup::InstallPlan plan = MakeInstallPlan(DefaultChoices());
+    setup::InstallPlan plan = MakeInstallPlan(DefaultChoices(), nullptr);
     EXPECT_EQ(setup::DefaultSaverEntry(plan, "C:\\WINDOWS\\SYSTEM32\\WHIR~1.SCR").value_or("none"),
               "C:\\WINDOWS\\SYSTEM32\\WHIR~1.SCR");
     EXPECT_FALSE(setup::DefaultSaverEntry(plan, "").has_value());

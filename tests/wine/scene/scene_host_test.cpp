@@ -7,7 +7,7 @@
 #include "model_resource.h"
 #include "picture.h"
 #include "saver_globals.h"
-#include "saver_window.h"
+#include "saver_run.h"
 #include "scene_state.h"
 
 #include <windows.h>
@@ -15,34 +15,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <functional>
 
 namespace {
-// Called every 300 ms on the saver's thread between frames, with the saver window's
-// context current; returning false ends the run.
-std::function<bool(int tick)> g_step;
-int g_tick;
-
-void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
-    if (!g_step || !g_step(++g_tick)) {
-        g_step = nullptr;
-        DestroyWindow(SaverWindow());
-    }
-}
-
-// Runs the saver window of `mode` as the host would, with `settings`, calling `step`
-// until it returns false.
-void RunSaver(RunMode mode, HWND parent, SaverSettings& settings, std::function<bool(int)> step) {
-    g_instance = GetModuleHandleA(nullptr);
-    g_runMode = mode;
-    g_settings = &settings;
-    g_step = std::move(step);
-    g_tick = 0;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 300, OnTimer);
-    RunSaverWindow(parent);
-    KillTimer(nullptr, timer);
-    g_settings = nullptr;
-}
+using scene_run::CreatePreviewHost;
+using scene_run::ReadSaverWindow;
+using scene_run::RunSaver;
 
 // Frames drawn per second over ticks 2 to 12 (three seconds) of a run of `mode`.
 double FramesPerSecond(RunMode mode, HWND parent) {
@@ -62,12 +39,6 @@ double FramesPerSecond(RunMode mode, HWND parent) {
     return fps;
 }
 
-Picture ReadSaverWindow() {
-    RECT client{};
-    GetClientRect(SaverWindow(), &client);
-    return ReadLastFrame(client.right, client.bottom);
-}
-
 bool NotBlack(const Rgb& p) { return !IsBlack(p); }
 
 // Sum of red, green and blue over the picture: its brightness.
@@ -77,16 +48,6 @@ long long Brightness(const Picture& picture) {
     return sum;
 }
 
-HWND CreatePreviewHost(int width, int height) {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    windowClass.lpszClassName = "PreviewHostForTest";
-    RegisterClassA(&windowClass);
-    return CreateWindowExA(0, "PreviewHostForTest", "Display settings", WS_POPUP | WS_VISIBLE, 100, 100,
-                           width, height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-}
 }  // namespace
 
 TEST(Preview, DrawsTheSceneIntoItsChildWindow) {
@@ -180,11 +141,12 @@ TEST(PixelFormat, PlainFormatStandsInWhenNoMultisampledOneIsOffered) {
     const int asked = g_multisampleSamples;
     g_multisampleSamples = 64;
     SaverSettings settings;
-    int samples = -1;
+    int samples = -1, materials = 0, materialsAgain = 0;
     Picture picture;
     RunSaver(RunMode::FullScreen, nullptr, settings, [&](int tick) {
         if (tick < 3) return true;
         samples = GlContextSamples();
+        materials = g_scene.model.materialCount;
         picture = ReadSaverWindow();
         return false;
     });
@@ -198,10 +160,13 @@ TEST(PixelFormat, PlainFormatStandsInWhenNoMultisampledOneIsOffered) {
     RunSaver(RunMode::FullScreen, nullptr, settings, [&](int tick) {
         if (tick < 2) return true;
         samples = GlContextSamples();
+        materialsAgain = g_scene.model.materialCount;
         return false;
     });
     std::printf("default pixel format: %d samples per pixel\n", samples);
     EXPECT_TRUE(samples == 0 || samples == asked);
+    // The second start found the scene as the first did.
+    EXPECT_EQ(materialsAgain, materials);
 }
 
 TEST(Model, MissingResourceIsTracedWithoutAMessageBox) {

@@ -27,8 +27,8 @@ protected:
 
     Recorder Install(const std::string& installDir) {
         Recorder r;
-        setup::CarryOutInstall(setup::MakeInstallPlan({kMedium, ic::SystemDir(), installDir,
-                                                       ic::CommonPrograms() + "Whirlmark\\", true}),
+        setup::CarryOutInstall(setup::PlanForThisMachine({kMedium, ic::SystemDir(), installDir,
+                                                          ic::CommonPrograms() + "Whirlmark\\", true}),
                                r);
         return r;
     }

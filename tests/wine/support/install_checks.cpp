@@ -13,8 +13,10 @@ namespace ic {
 
 namespace {
 
+// Walked by characters (CharPrevA, CharNextA): a case may run in a double-byte code page,
+// where the second byte of a character can be 0x5C.
 std::string WithSlash(std::string path) {
-    if (path.empty() || path.back() != '\\') path += '\\';
+    if (path.empty() || *CharPrevA(path.c_str(), path.c_str() + path.size()) != '\\') path += '\\';
     return path;
 }
 
@@ -69,9 +71,9 @@ bool FolderExists(const std::string& path) {
 }
 
 void MakeFolders(const std::string& folder) {
-    std::string path = WithSlash(folder);
-    for (std::size_t i = 3; (i = path.find('\\', i)) != std::string::npos; ++i)
-        CreateDirectoryA(path.substr(0, i).c_str(), nullptr);
+    const std::string path = WithSlash(folder);
+    for (const char* c = path.c_str() + (path.size() < 3 ? path.size() : 3); *c; c = CharNextA(c))
+        if (*c == '\\') CreateDirectoryA(path.substr(0, c - path.c_str()).c_str(), nullptr);
 }
 
 bool CopyFolderFiles(const std::string& from, const std::string& to) {
