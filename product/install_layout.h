@@ -41,6 +41,11 @@ inline constexpr char kIniFile[] = "system.ini";
 inline constexpr char kIniSection[] = "boot";
 inline constexpr char kIniKey[] = "SCRNSAVE.EXE";
 
+// Setup makes a new copy of a file beside it, and keeps the one it replaces aside until
+// the install succeeds, under the file's name with these added; a killed Setup may leave them.
+inline constexpr char kNewCopySuffix[] = "~whirl-new";
+inline constexpr char kAsideSuffix[] = "~whirl-old";
+
 // Longest path the Win32 calls take, counting the terminating zero.
 inline constexpr std::size_t kMaxPath = 260;
 

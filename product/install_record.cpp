@@ -41,7 +41,11 @@ std::string WriteRecord(const InstallRecord& r) {
     if (r.replacedSaver) {
         Line(out, "previous-saver", r.previousSaver);
         Line(out, "previous-active", r.previousSaverActive ? "1" : "0");
+        if (r.previousEntryMissing) Line(out, "previous-entry", "missing");
+        if (r.previousSectionMissing) Line(out, "previous-section", "missing");
+        if (r.previousSwitchMissing) Line(out, "previous-switch", "missing");
     }
+    for (const std::string& key : r.createdKeys) Line(out, "key", key);
     return out;
 }
 
@@ -82,6 +86,14 @@ std::optional<InstallRecord> ReadRecord(const std::string& text) {
         } else if (name == "previous-saver") {
             r.previousSaver = value;
             sawPrevious = true;
+        } else if (name == "previous-entry") {
+            r.previousEntryMissing = value == "missing";
+        } else if (name == "previous-section") {
+            r.previousSectionMissing = value == "missing";
+        } else if (name == "previous-switch") {
+            r.previousSwitchMissing = value == "missing";
+        } else if (name == "key") {
+            if (value.rfind("HKCU\\Software\\", 0) == 0) r.createdKeys.push_back(value);
         } else if (name == "previous-active") {
             r.previousSaverActive = value == "1";
             sawActive = value == "0" || value == "1";

@@ -32,6 +32,11 @@ struct InstallRecord {
     bool replacedSaver = false;               // Setup selected the saver and kept the one before:
     std::string previousSaver;                //   the system.ini entry it replaced ("" for none)
     bool previousSaverActive = false;         //   and whether the screen saver was switched on
+    bool previousEntryMissing = false;        //   there was no entry at all,
+    bool previousSectionMissing = false;      //   not even a [boot] section,
+    bool previousSwitchMissing = false;       //   and the desktop settings held no switch
+    std::vector<std::string> createdKeys;     // "HKCU\..." key levels Setup made above the product's
+                                              //   own, shortest first
 
     bool Created(Item item) const { return created[static_cast<int>(item)]; }
     void SetCreated(Item item, bool value = true) { created[static_cast<int>(item)] = value; }

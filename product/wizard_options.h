@@ -34,5 +34,8 @@ std::string UsageText(const std::string& program, bool takesDestination);
 inline constexpr int kExitDone = 0;
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitRefused = 2;
+// Done, but a file in use is replaced or removed when Windows next restarts
+// (ERROR_SUCCESS_REBOOT_REQUIRED).
+inline constexpr int kExitRestartNeeded = 3010;
 
 }  // namespace product

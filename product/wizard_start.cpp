@@ -5,6 +5,33 @@
 
 namespace product {
 
+namespace {
+
+// Setup and Uninstall share it, so only one of them changes the machine at a time. No
+// "\" in the name: the Windows 95 family and NT 4.0 refuse one.
+const char kInstallerMutex[] = "Brindlecroft.Whirlmark.Installer";
+
+// Held until the process ends.
+HANDLE g_installerMutex = nullptr;
+
+}  // namespace
+
+bool TakeInstallerLock() {
+    if (g_installerMutex) return true;
+    HANDLE mutex = ::CreateMutexA(nullptr, TRUE, kInstallerMutex);
+    if (!mutex) return false;
+    if (::GetLastError() == ERROR_ALREADY_EXISTS) {
+        // Ours only once the other instance has let it go.
+        DWORD wait = ::WaitForSingleObject(mutex, 0);
+        if (wait != WAIT_OBJECT_0 && wait != WAIT_ABANDONED) {
+            ::CloseHandle(mutex);
+            return false;
+        }
+    }
+    g_installerMutex = mutex;
+    return true;
+}
+
 bool PrepareRun(const WizardOptions& options, const char* program, bool takesDestination, LogFile& log,
                 int& exitCode) {
     if (!options.error.empty() || options.usage) {
@@ -20,6 +47,13 @@ bool PrepareRun(const WizardOptions& options, const char* program, bool takesDes
         if (!options.silent)
             ::MessageBoxA(nullptr, ("Cannot write the log file " + options.logFile).c_str(), kWizardCaption,
                           MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    if (!TakeInstallerLock()) {
+        const std::string text = std::string(program) + " is already running.";
+        log.Write("refused " + text);
+        if (!options.silent) ::MessageBoxA(nullptr, text.c_str(), kWizardCaption, MB_OK | MB_ICONEXCLAMATION);
+        exitCode = kExitRefused;
         return false;
     }
     return true;

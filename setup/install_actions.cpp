@@ -3,6 +3,7 @@
 #include "install_actions.h"
 
 #include "destination_checks.h"
+#include "previous_install.h"
 #include "setup_sheet.h"
 #include "version_file.h"
 
@@ -31,19 +32,26 @@ std::string OwnVersion() {
     return version.empty() ? "1.0.0.1" : version;
 }
 
-int InstallWith(const setup::InstallChoices& choices, setup::InstallFeedback& feedback, product::StepLog& log) {
-    const std::optional<product::InstallRecord> previous = setup::ReadRecordIn(choices.installDir);
+int InstallWith(const setup::InstallChoices& choices, setup::InstallFeedback& feedback, product::StepLog& log,
+                product::ChangeOutcome* outcome) {
+    // The record here, or else that of the installation this one moves.
+    const std::optional<setup::PreviousInstall> earlier = setup::FindPreviousInstall();
+    std::optional<product::InstallRecord> previous = setup::ReadRecordIn(choices.installDir);
+    if (!previous && earlier) previous = earlier->record;
     setup::InstallContext context;
     context.previous = previous ? &*previous : nullptr;
     context.displayVersion = OwnVersion();
     setup::MediumSizes sizes = setup::MeasureMedium(choices.sourceDir);
     context.installedBytes = sizes.saver + sizes.others;
     context.productLink = WHIRL_PRODUCT_URL;
-    setup::CarryOutInstall(setup::PlanForThisMachine(choices), feedback, log, context);
-    return log.ExitCode();
+    const setup::InstallPlan plan = setup::PlanForThisMachine(choices);
+    product::ChangeOutcome result = setup::CarryOutInstall(plan, feedback, log, context);
+    if (result.done) setup::FinishOverPrevious(plan, earlier, log);
+    if (outcome) *outcome = result;
+    return setup::InstallExitCode(result);
 }
 
-int RunInstall(CSetupSheet& sheet, CProgressCtrl& progress, product::StepLog& log) {
+int RunInstall(CSetupSheet& sheet, CProgressCtrl& progress, product::StepLog& log, product::ChangeOutcome& outcome) {
     setup::InstallChoices choices;
     choices.sourceDir = AfxGetModuleFolder().c_str();
     choices.systemDir = sheet.GetSystemDir().c_str();
@@ -51,5 +59,5 @@ int RunInstall(CSetupSheet& sheet, CProgressCtrl& progress, product::StepLog& lo
     choices.programFolder = sheet.GetProgramFolder().c_str();
     choices.defaultSaver = sheet.GetDefaultSaver() != 0;
     PageFeedback feedback(progress);
-    return InstallWith(choices, feedback, log);
+    return InstallWith(choices, feedback, log, &outcome);
 }

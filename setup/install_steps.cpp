@@ -1,158 +1,26 @@
-// Win32 side of the install: each step of the plan with its system calls.
+// Win32 side of the install: the facts the change list depends on, and the list carried
+// out on this machine.
 #include "install_steps.h"
 
 #include "ansi_code_page.h"
 #include "folder_paths.h"
+#include "install_changes.h"
 #include "install_layout.h"
+#include "install_machine.h"
 #include "registry_key.h"
+#include "restart_schedule.h"
 #include "uninstall_entry.h"
+#include "wizard_options.h"
 
 #include <windows.h>
-#include <objbase.h>
-#include <shlobj.h>
 
 namespace setup {
 
 namespace {
 
-using product::Item;
-
-const char kRegistryError[] = "error writing to registry";
-
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-// One run of the steps: the plan, where results go, and the record being built.
-struct Run {
-    const InstallPlan& plan;
-    InstallFeedback& feedback;
-    product::StepLog& log;
-    const InstallContext& context;
-    product::InstallRecord record;
-
-    bool PreviouslyCreated(Item item) const { return context.previous && context.previous->Created(item); }
-};
-
-// Makes each missing level in `levels`, shortest first; the levels made are recorded.
-// Levels an earlier install made stay recorded.
-void MakeLevels(Run& run, const std::vector<std::string>& levels) {
-    for (const std::string& level : levels) {
-        bool ours = false;
-        if (run.context.previous)
-            for (const std::string& f : run.context.previous->createdFolders)
-                ours = ours || product::SamePath(f, level, product::IsAnsiLeadByte);
-        if (Exists(level)) {
-            if (ours) run.record.createdFolders.push_back(level);
-            continue;
-        }
-        bool made = FitsPath(level) && CreateDirectoryA(level.c_str(), nullptr);
-        if (run.log.Step(made, "create folder " + level)) run.record.createdFolders.push_back(level);
-    }
-}
-
-void CopyOneFile(Run& run, const FileCopy& copy, Item item) {
-    bool ok = FitsPath(copy.source) && FitsPath(copy.destination);
-    if (ok) {
-        // A read-only file of ours from an earlier install would refuse the copy.
-        SetFileAttributesA(copy.destination.c_str(), FILE_ATTRIBUTE_NORMAL);
-        ok = CopyFileA(copy.source.c_str(), copy.destination.c_str(), FALSE) != FALSE;
-        // A copy keeps the attributes of its source, read-only on a CD.
-        if (ok) ok = SetFileAttributesA(copy.destination.c_str(), FILE_ATTRIBUTE_NORMAL) != FALSE;
-    }
-    run.record.SetCreated(item, ok || (run.PreviouslyCreated(item) && Exists(copy.destination)));
-    if (!run.log.Step(ok, "copy " + copy.source + " to " + copy.destination))
-        run.feedback.ReportError("Error while copying to " + copy.destination);
-}
-
-// Creates the product key level by level; a level that fails is reported, and so is
-// every level below it, which then has no parent to be created in.
-void WriteInstallKeys(Run& run) {
-    RegistryKey keys[layout::kKeyLevelCount];
-    HKEY parent = HKEY_CURRENT_USER;
-    bool ok = true;
-    for (std::size_t i = 0; i < layout::kKeyLevelCount; ++i) {
-        keys[i] = RegistryKey::Create(parent, layout::kKeyLevels[i], KEY_READ | KEY_WRITE);
-        if (!keys[i]) {
-            ok = false;
-            run.feedback.ReportError(kRegistryError);
-        }
-        parent = keys[i].get();
-    }
-    if (const RegistryKey& settings = keys[layout::kKeyLevelCount - 1]) {
-        for (const RegistryValue& value : run.plan.values) ok = settings.SetText(value.name, value.data) && ok;
-    }
-    run.log.Step(ok, std::string("write registry values under HKEY_CURRENT_USER\\") + layout::kSettingsKey);
-}
-
-// The Add/Remove Programs entry, for every account in HKEY_LOCAL_MACHINE, else for this one.
-void WriteUninstallEntry(Run& run) {
-    const std::string uninstaller = run.plan.installDir + layout::kUninstaller;
-    const std::string quoted = "\"" + uninstaller + "\"";
-    const char* rootName = "HKLM";
-    RegistryKey key = RegistryKey::Create(HKEY_LOCAL_MACHINE, product::kUninstallKey);
-    if (!key) {
-        rootName = "HKCU";
-        key = RegistryKey::Create(HKEY_CURRENT_USER, product::kUninstallKey);
-    }
-    bool ok = static_cast<bool>(key);
-    if (key) {
-        run.record.uninstallRoot = rootName;
-        ok = key.SetText("DisplayName", product::kDisplayName) &&
-             key.SetText("DisplayVersion", run.context.displayVersion) &&
-             key.SetText("Publisher", product::kPublisher) &&
-             key.SetText("InstallLocation", run.plan.installDir) &&
-             key.SetText("UninstallString", quoted) &&
-             key.SetText("QuietUninstallString", quoted + " /S") &&
-             key.SetText("DisplayIcon", uninstaller) &&
-             key.SetText("URLInfoAbout", run.context.productLink) &&
-             key.SetNumber("EstimatedSize", static_cast<DWORD>((run.context.installedBytes + 1023) / 1024)) &&
-             key.SetNumber("NoModify", 1) && key.SetNumber("NoRepair", 1);
-    }
-    run.log.Step(ok, std::string("write the Add/Remove Programs entry under ") + rootName + "\\" +
-                         product::kUninstallKey);
-}
-
-// Saves a shell link to `target` with `description` as `link`; returns the last COM result.
-HRESULT CreateShortcut(const std::string& target, const std::string& link,
-                       const std::string& description) {
-    if (!FitsPath(target) || !FitsPath(link)) return E_INVALIDARG;
-    HRESULT init = CoInitialize(nullptr);
-    IShellLinkA* shellLink = nullptr;
-    HRESULT hr = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                  reinterpret_cast<void**>(&shellLink));
-    if (SUCCEEDED(hr)) {
-        shellLink->SetPath(target.c_str());
-        shellLink->SetDescription(description.c_str());
-        IPersistFile* file = nullptr;
-        hr = shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
-        if (SUCCEEDED(hr)) {
-            WCHAR wide[MAX_PATH];
-            if (MultiByteToWideChar(CP_ACP, 0, link.c_str(), -1, wide, MAX_PATH) > 0)
-                hr = file->Save(wide, TRUE);
-            else
-                hr = HRESULT_FROM_WIN32(GetLastError());
-            file->Release();
-        }
-        shellLink->Release();
-    }
-    if (SUCCEEDED(init)) CoUninitialize();
-    return hr;
-}
-
-void CreateShortcuts(Run& run) {
-    run.record.programFolder = run.plan.programFolder;
-    if (run.plan.programFolder.empty()) {
-        run.log.Note("note    the Start menu's Programs folder was not found: no shortcuts");
-        return;
-    }
-    MakeLevels(run, product::FolderLevels(run.plan.programFolder, product::IsAnsiLeadByte));
-    const Item items[] = {Item::UninstallLink, Item::ReadmeLink, Item::LicenseLink};
-    for (std::size_t i = 0; i < run.plan.shortcuts.size() && i < 3; ++i) {
-        const Shortcut& s = run.plan.shortcuts[i];
-        SetFileAttributesA(s.link.c_str(), FILE_ATTRIBUTE_NORMAL);
-        bool ok = SUCCEEDED(CreateShortcut(s.target, s.link, s.description));
-        run.record.SetCreated(items[i], ok || (run.PreviouslyCreated(items[i]) && Exists(s.link)));
-        run.log.Step(ok, "create shortcut " + s.link);
-    }
+bool IsFolder(const std::string& path) {
+    DWORD a = GetFileAttributesA(path.c_str());
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 std::string ShortForm(const std::string& path) {
@@ -161,98 +29,132 @@ std::string ShortForm(const std::string& path) {
     return n > 0 && n < MAX_PATH ? std::string(buffer, n) : std::string();
 }
 
-// Whether the screen saver is switched on, as the desktop settings store it; the system's
-// answer where they hold no value.
-BOOL ScreenSaverSwitchedOn() {
-    const std::string value =
-        RegistryKey::Open(HKEY_CURRENT_USER, "Control Panel\\Desktop").ReadText("ScreenSaveActive", 8);
-    if (!value.empty()) return value[0] == '1';
-    BOOL active = FALSE;
-    SystemParametersInfoA(SPI_GETSCREENSAVEACTIVE, 0, &active, 0);
-    return active;
+// Whether `name` is one of the files Setup puts in the install folder, or a copy it
+// makes beside one.
+bool IsProductFileName(const std::string& name) {
+    for (const char* file : {layout::kUninstaller, layout::kLicense, layout::kReadme, product::kRecordFile})
+        for (const char* suffix : {"", layout::kNewCopySuffix, layout::kAsideSuffix})
+            if (product::SamePath(name, std::string(file) + suffix, product::IsAnsiLeadByte)) return true;
+    return false;
 }
 
-// Selects the installed saver in system.ini and switches the screen saver on, keeping
-// the setting it replaces in the record; leaves both alone when the saver's short path
-// cannot be had.
-void MakeDefaultSaver(Run& run) {
-    const std::string shortPath = ShortForm(run.plan.saverPath);
-    std::optional<std::string> entry = DefaultSaverEntry(run.plan, shortPath);
-    if (!run.plan.makeDefaultSaver) return;
-    if (!entry) {
-        run.log.Step(false, "make Whirlmark the screen saver: " + run.plan.saverPath + " is missing");
-        return;
-    }
-    char current[MAX_PATH] = "";
-    GetPrivateProfileStringA(layout::kIniSection, layout::kIniKey, "", current, MAX_PATH, layout::kIniFile);
-    BOOL active = ScreenSaverSwitchedOn();
-    const product::InstallRecord* previous = run.context.previous;
-    if (product::SamePath(current, shortPath, product::IsAnsiLeadByte) ||
-        product::SamePath(current, run.plan.saverPath, product::IsAnsiLeadByte)) {
-        // Ours already: the one to put back is the one the earlier install replaced.
-        if (previous && previous->replacedSaver) {
-            run.record.replacedSaver = true;
-            run.record.previousSaver = previous->previousSaver;
-            run.record.previousSaverActive = previous->previousSaverActive;
+// The install folder's levels that a Setup stopped before its record was written made:
+// without a record, holding nothing but the product's files and the next level, which
+// is such a level too. Deepest first.
+std::vector<std::string> LeftByAStoppedSetup(const InstallPlan& plan) {
+    std::vector<std::string> levels;
+    std::string inner;  // the level below, when it is one
+    for (auto it = plan.installFolders.rbegin(); it != plan.installFolders.rend(); ++it) {
+        if (!IsFolder(*it)) {
+            if (levels.empty()) continue;  // the deeper levels were never made
+            break;
         }
-    } else {
-        run.record.replacedSaver = true;
-        run.record.previousSaver = current;
-        run.record.previousSaverActive = active != FALSE;
+        if (GetFileAttributesA((*it + "\\" + product::kRecordFile).c_str()) != INVALID_FILE_ATTRIBUTES) break;
+        WIN32_FIND_DATAA data;
+        HANDLE find = FindFirstFileA((*it + "\\*").c_str(), &data);
+        bool only = true;
+        if (find != INVALID_HANDLE_VALUE) {
+            do {
+                const std::string name = data.cFileName;
+                if (name == "." || name == "..") continue;
+                const bool next = !inner.empty() && product::SamePath(*it + "\\" + name, inner, product::IsAnsiLeadByte);
+                only = only && (next || (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && inner.empty() &&
+                                         IsProductFileName(name)));
+            } while (FindNextFileA(find, &data));
+            FindClose(find);
+        }
+        if (!only) break;
+        levels.push_back(*it);
+        inner = *it;
     }
-    bool ok = WritePrivateProfileStringA(layout::kIniSection, layout::kIniKey, entry->c_str(),
-                                         layout::kIniFile) != FALSE;
-    SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, TRUE, nullptr, SPIF_UPDATEINIFILE);
-    run.log.Step(ok, "make Whirlmark the screen saver in system.ini");
+    return levels;
 }
 
-void WriteRecordFile(Run& run) {
-    const std::string path = run.plan.installDir + product::kRecordFile;
-    const std::string text = product::WriteRecord(run.record);
-    bool ok = false;
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    HANDLE file = FitsPath(path) ? CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                               FILE_ATTRIBUTE_NORMAL, nullptr)
-                                 : INVALID_HANDLE_VALUE;
-    if (file != INVALID_HANDLE_VALUE) {
-        DWORD written = 0;
-        ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
-             written == text.size();
-        ok = CloseHandle(file) && ok;
+MachineFacts FactsFor(const InstallPlan& plan, const InstallContext& context) {
+    MachineFacts facts;
+    facts.isLeadByte = product::IsAnsiLeadByte;
+    facts.folderExists = IsFolder;
+    const std::vector<std::string> stopped = LeftByAStoppedSetup(plan);
+    facts.leftOver = [stopped](const std::string& level) {
+        for (const std::string& s : stopped)
+            if (product::SamePath(s, level, product::IsAnsiLeadByte)) return true;
+        return product::RemovalScheduled(level);
+    };
+    facts.keyExists = [](const std::string& key) {
+        const bool machine = key.compare(0, 4, "HKLM") == 0;
+        return static_cast<bool>(
+            RegistryKey::Open(machine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER, key.substr(5).c_str()));
+    };
+    // Opening for a new subkey changes nothing; it tells whether the machine's entry can be written.
+    facts.machineWideEntry = static_cast<bool>(
+        RegistryKey::Open(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion", KEY_CREATE_SUB_KEY));
+    char entry[MAX_PATH] = "";
+    GetPrivateProfileStringA(layout::kIniSection, layout::kIniKey, "", entry, MAX_PATH, layout::kIniFile);
+    facts.saverEntry = entry;
+    const std::string installed = plan.programFiles.empty() ? plan.saverPath : plan.programFiles[0].destination;
+    const std::string shortForm = ShortForm(installed);
+    facts.entryIsOurs = facts.saverEntry.size() > 0 &&
+                        (product::SamePath(facts.saverEntry, installed, product::IsAnsiLeadByte) ||
+                         (!shortForm.empty() && product::SamePath(facts.saverEntry, shortForm, product::IsAnsiLeadByte)));
+    facts.saverActive = ScreenSaverSwitchedOn();
+    facts.entryMissing = !SaverEntryExists();
+    facts.sectionMissing = !BootSectionExists();
+    facts.switchMissing = !ScreenSaverSwitchStored();
+    facts.previous = context.previous;
+    facts.displayVersion = context.displayVersion;
+    facts.installedBytes = context.installedBytes;
+    facts.productLink = context.productLink;
+    return facts;
+}
+
+// The box the user sees for the change that failed.
+std::string ErrorFor(const product::Change& change) {
+    switch (change.kind) {
+    case product::ChangeKind::CopyFrom: return "Error while copying to " + change.target;
+    case product::ChangeKind::MakeKey:
+    case product::ChangeKind::SetText:
+    case product::ChangeKind::SetNumber: return "error writing to registry";
+    default: return std::string();
     }
-    run.log.Step(ok, "write the install record " + path);
 }
 
 }  // namespace
 
-void CarryOutInstall(const InstallPlan& plan, InstallFeedback& feedback, product::StepLog& log,
-                     const InstallContext& context) {
-    Run run{plan, feedback, log, context, {}};
-    run.record.installDir = plan.installDir;
-    if (!plan.programFiles.empty()) run.record.saverPath = plan.programFiles[0].destination;
-
+product::ChangeOutcome CarryOutInstall(const InstallPlan& plan, InstallFeedback& feedback, product::StepLog& log,
+                                       const InstallContext& context) {
+    const InstallChanges list = MakeInstallChanges(plan, FactsFor(plan, context));
     feedback.SetProgress(0);
-    MakeLevels(run, plan.installFolders);
-    feedback.SetProgress(15);
-    const Item programItems[] = {Item::Saver, Item::Uninstaller};
-    for (std::size_t i = 0; i < plan.programFiles.size() && i < 2; ++i)
-        CopyOneFile(run, plan.programFiles[i], programItems[i]);
-    for (int position : {30, 45, 60, 75}) feedback.SetProgress(position);
-    const Item documentItems[] = {Item::License, Item::Readme};
-    for (std::size_t i = 0; i < plan.documents.size() && i < 2; ++i)
-        CopyOneFile(run, plan.documents[i], documentItems[i]);
-    feedback.SetProgress(90);
-    WriteInstallKeys(run);
-    WriteUninstallEntry(run);
-    feedback.SetProgress(100);
-    CreateShortcuts(run);
-    MakeDefaultSaver(run);
-    WriteRecordFile(run);
+    product::ChangeOutcome outcome =
+        product::CarryOut(list.changes, InstallMachine(), log, [&](int position) { feedback.SetProgress(position); });
+    if (outcome.done) {
+        feedback.SetProgress(100);
+        if (outcome.restartNeeded) log.Note("note    Windows must be restarted to finish the installation");
+        return outcome;
+    }
+    for (const product::Change& change : list.changes) {
+        if (product::Describe(change) != outcome.failed) continue;
+        const std::string error = ErrorFor(change);
+        if (!error.empty()) feedback.ReportError(error);
+        break;
+    }
+    std::string summary = product::FailureSummary(outcome);
+    for (std::size_t at = 0; at < summary.size();) {
+        std::size_t end = summary.find("\r\n", at);
+        if (end == std::string::npos) end = summary.size();
+        log.Note("result  " + summary.substr(at, end - at));
+        at = end + 2;
+    }
+    return outcome;
 }
 
-void CarryOutInstall(const InstallPlan& plan, InstallFeedback& feedback) {
+product::ChangeOutcome CarryOutInstall(const InstallPlan& plan, InstallFeedback& feedback) {
     product::StepLog log;
-    CarryOutInstall(plan, feedback, log);
+    return CarryOutInstall(plan, feedback, log);
+}
+
+int InstallExitCode(const product::ChangeOutcome& outcome) {
+    if (!outcome.done) return product::kExitFailed;
+    return outcome.restartNeeded ? product::kExitRestartNeeded : product::kExitDone;
 }
 
 InstallPlan PlanForThisMachine(const InstallChoices& choices) {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "change_list.h"
 #include "install_plan.h"
 #include "install_record.h"
 #include "step_log.h"
@@ -34,15 +35,20 @@ struct InstallContext {
     std::string productLink;                 // for Add/Remove Programs
 };
 
-// Runs every step of `plan` to the end, whatever fails, logging each in `log`: the
-// folders, the saver and the uninstaller, the documents, the registry values, the
-// Add/Remove Programs entry, the shortcuts, the default-saver entry when the plan asks
-// for it, and last the record beside Uninstall.exe. Copied files get normal attributes.
-// Progress moves 0, 15, 30, 45, 60, 75, 90, 100.
-void CarryOutInstall(const InstallPlan& plan, InstallFeedback& feedback, product::StepLog& log,
-                     const InstallContext& context = {});
+// Carries out `plan` as a list of undoable changes (install_changes.h) on this machine,
+// logging each in `log`: the folder and the files of the install folder, the record, the
+// Add/Remove Programs entry, the saver, the product key, the shortcuts and the
+// default-saver entry. When one fails its error is reported (a copy: "Error while
+// copying to %s"; the registry: "error writing to registry"), then everything made is
+// undone, newest first. Progress moves 0, 15, 30, 45, 60, 75, 90 and, when every
+// change was made, 100. Returns what happened; the exit code from it is InstallExitCode.
+product::ChangeOutcome CarryOutInstall(const InstallPlan& plan, InstallFeedback& feedback, product::StepLog& log,
+                                       const InstallContext& context = {});
 // The same with a log that keeps nothing.
-void CarryOutInstall(const InstallPlan& plan, InstallFeedback& feedback);
+product::ChangeOutcome CarryOutInstall(const InstallPlan& plan, InstallFeedback& feedback);
+
+// kExitDone, kExitRestartNeeded, or kExitFailed for a list that was undone.
+int InstallExitCode(const product::ChangeOutcome& outcome);
 
 // MakeInstallPlan with the double-byte rules of this machine's ANSI code page.
 InstallPlan PlanForThisMachine(const InstallChoices& choices);

@@ -14,12 +14,19 @@ LRESULT CStartCopyPage::OnWizardNext() {
     CSetupSheet* sheet = GetSetupSheet(this);
     ShowWorking("Installing Whirlmark... please wait");
     product::StepLog log([](const std::string& line) { SetupLog().Write(line); });
-    g_nExitCode = RunInstall(*sheet, m_progress, log);
-    if (!log.Failures().empty())
+    product::ChangeOutcome outcome;
+    g_nExitCode = RunInstall(*sheet, m_progress, log, outcome);
+    if (!outcome.done)
         sheet->m_pageComplete.SetResult(
-            "Installation incomplete",
-            "Setup could not finish installing Whirlmark. Run Setup again, or Uninstall to remove what was installed.",
-            ("These steps failed:\r\n" + product::FailureList(log.Failures())).c_str());
+            "Installation failed",
+            outcome.notUndone.empty()
+                ? "Setup could not install Whirlmark and left your computer as it was."
+                : "Setup could not install Whirlmark, and some of its changes could not be undone.",
+            product::FailureSummary(outcome).c_str());
+    else if (outcome.restartNeeded)
+        sheet->m_pageComplete.SetResult("Installation complete", "Whirlmark has been installed.",
+                                        "Windows must be restarted to finish the installation: a file in use is "
+                                        "replaced when Windows next restarts.");
     sheet->SetActivePage(&sheet->m_pageComplete);
     return CProgressPage::OnWizardNext();
 }

@@ -84,8 +84,7 @@ RecordedRemoval MakeRecordedRemoval(const product::InstallRecord& r, const std::
 SaverReset DecideSaverReset(bool entryNamesOurs, const product::InstallRecord* record,
                             bool previousFileExists) {
     if (!entryNamesOurs) return SaverReset::Leave;
-    if (record && record->replacedSaver && !record->previousSaver.empty() && previousFileExists)
-        return SaverReset::Restore;
+    if (record && record->replacedSaver && previousFileExists) return SaverReset::Restore;
     return SaverReset::Clear;
 }
 

@@ -27,8 +27,8 @@ RecordedRemoval MakeRecordedRemoval(const product::InstallRecord& record, const 
                                     product::LeadByteTest isLeadByte);
 
 // What Uninstall does with the system.ini entry: leave it (it names another saver),
-// clear it, or put back the one Setup replaced, which needs the record to have kept
-// one and that file to be there still.
+// clear it, or put back exactly what Setup replaced, which needs the record to have
+// kept it and `previousFileExists`: the saver named is still there, or there was none.
 enum class SaverReset { Leave, Clear, Restore };
 SaverReset DecideSaverReset(bool entryNamesOurs, const product::InstallRecord* record,
                             bool previousFileExists);

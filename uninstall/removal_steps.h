@@ -30,16 +30,20 @@ struct Removal {
 struct RemovalOutcome {
     bool restartPending = false;  // this program's file goes at the next restart
     bool folderPending = false;   // and so does its folder
+    bool filesInUse = false;      // files of ours in use go at the next restart: a restart is needed
 };
 
-// Runs every step to the end, logging each in `log`. Files lose their read-only
-// attribute before they are deleted; a missing item counts as removed, a folder that is
-// not empty stays and is noted. This program's own file cannot be deleted while it
-// runs: it is scheduled for removal at the next restart, and so is its folder when
-// nothing else is left in it. The Add/Remove Programs entry is deleted where the record
-// says it is, or in both places without a record. The system.ini entry is put back to
-// the saver Setup replaced, or cleared, when it names the product's saver. Progress
-// moves 0, 30, 90, 100.
+// Runs every step, logging each in `log`: the saver and the install folder's files, the
+// product's keys (level by level, only where no other keys are left, and the maker's
+// key only when this product made it and it is empty), the shortcuts and the program
+// folder, and the system.ini entry: put back exactly as it was before the first install
+// (no entry, an empty one or a saver that is still there), or cleared when nothing is
+// known of it, when it names the product's saver. Only when all of that worked are the
+// Add/Remove Programs entry (in both places) and the record deleted and the install
+// folder removed. Files lose their read-only attribute before they are deleted; a
+// missing item counts as removed, a folder that is not empty stays and is noted. This
+// program's own file, and any file of ours in use, is removed at the next restart, and
+// so is a folder that holds nothing else. Progress moves 0, 30, 90, 100.
 RemovalOutcome CarryOutRemoval(const Removal& removal, RemovalFeedback& feedback, product::StepLog& log);
 
 // The removal of an install made without a record, with a log that keeps nothing.

@@ -46,7 +46,7 @@ LRESULT CStartCopyPage::OnWizardNext() {
             ("These steps failed:\r\n" + product::FailureList(log.Failures()) +
              (restart.empty() ? std::string() : "\r\n" + restart))
                 .c_str());
-    else if (outcome.restartPending)
+    else if (!restart.empty())
         sheet->m_pageComplete.SetResult("Uninstall complete", "Whirlmark has been removed from your system.",
                                         restart.c_str());
 

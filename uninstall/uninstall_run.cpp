@@ -60,10 +60,13 @@ int RunRemoval(const InstallLocation& where, RemovalFeedback& feedback, product:
         removal.saverForEntry = removal.steps.plan.saverFile;
     }
     outcome = CarryOutRemoval(removal, feedback, log);
-    return log.ExitCode();
+    if (log.ExitCode() != product::kExitDone) return log.ExitCode();
+    return outcome.filesInUse ? product::kExitRestartNeeded : product::kExitDone;
 }
 
 std::string RestartNote(const RemovalOutcome& outcome) {
+    if (outcome.filesInUse)
+        return "Windows must be restarted to finish the removal: files in use are removed when Windows next restarts.";
     if (!outcome.restartPending) return std::string();
     return outcome.folderPending ? "Uninstall.exe and its folder are removed when Windows next restarts."
                                  : "Uninstall.exe is removed when Windows next restarts.";
@@ -79,7 +82,7 @@ int RunUnattendedUninstall(product::LogFile& file) {
     QuietFeedback feedback;
     RemovalOutcome outcome;
     int code = RunRemoval(where, feedback, log, outcome);
-    if (outcome.restartPending) log.Note("note    " + RestartNote(outcome));
+    if (!RestartNote(outcome).empty()) log.Note("note    " + RestartNote(outcome));
     return code;
 }
 

@@ -19,6 +19,9 @@ InstallRecord Sample() {
     r.replacedSaver = true;
     r.previousSaver = "C:\\WINDOWS\\SYSTEM32\\other.scr";
     r.previousSaverActive = true;
+    r.previousEntryMissing = true;
+    r.previousSwitchMissing = true;
+    r.createdKeys = {"HKCU\\Software\\Brindlecroft"};
     return r;
 }
 
@@ -37,6 +40,14 @@ TEST(InstallRecord, RoundTrip) {
     EXPECT_TRUE(back->replacedSaver);
     EXPECT_EQ(back->previousSaver, r.previousSaver);
     EXPECT_TRUE(back->previousSaverActive);
+    EXPECT_TRUE(back->previousEntryMissing);
+    EXPECT_FALSE(back->previousSectionMissing);
+    EXPECT_TRUE(back->previousSwitchMissing);
+    EXPECT_EQ(back->createdKeys, r.createdKeys);
+    // A key line never names anything outside HKCU\Software.
+    std::optional<InstallRecord> odd = product::ReadRecord(product::WriteRecord(r) + "key=HKLM\\System\r\n");
+    ASSERT_TRUE(odd);
+    EXPECT_EQ(odd->createdKeys, r.createdKeys);
 }
 
 TEST(InstallRecord, DamagedTextLosesItemsAndGainsNone) {

@@ -80,7 +80,7 @@ TEST(RecordedRemoval, PreviousSaverComesBackOnlyWhenItIsStillThere) {
     EXPECT_EQ(DecideSaverReset(true, &r, true), SaverReset::Restore);
     EXPECT_EQ(DecideSaverReset(true, &r, false), SaverReset::Clear);
     EXPECT_EQ(DecideSaverReset(true, nullptr, true), SaverReset::Clear);
-    r.previousSaver.clear();
+    r.replacedSaver = false;
     EXPECT_EQ(DecideSaverReset(true, &r, true), SaverReset::Clear);
 }
 

@@ -2,6 +2,7 @@
 // cannot easily reach: a saver that could not be copied and an over-long destination.
 #include "install_checks.h"
 #include "install_steps.h"
+#include "machine_snapshot.h"
 
 #include <gtest/gtest.h>
 
@@ -35,19 +36,22 @@ protected:
 
 }  // namespace
 
-TEST_F(InstallSteps, SaverThatCouldNotBeCopiedIsNotMadeTheDefault) {
+TEST_F(InstallSteps, SaverThatCouldNotBeCopiedUndoesTheInstallAndKeepsTheDefault) {
     ASSERT_TRUE(DeleteFileA((std::string(kMedium) + "Whirlmark.scr").c_str()));
     ic::SetSaverEntry("C:\\windows\\system32\\other.scr");
+    const std::string before = ic::MachineState({"C:\\medium"});
     Recorder r = Install("C:\\Program Files\\Whirlmark\\");
     EXPECT_EQ(r.errors, std::vector<std::string>{"Error while copying to " + ic::SystemDir() + "Whirlmark.scr"});
+    EXPECT_EQ(r.progress, (std::vector<int>{0, 15, 30, 45, 60}));
     EXPECT_EQ(ic::SaverEntry(), "C:\\windows\\system32\\other.scr");
+    EXPECT_EQ(ic::MachineState({"C:\\medium"}), before);
 }
 
-TEST_F(InstallSteps, OverlongDestinationGivesCopyErrors) {
+TEST_F(InstallSteps, OverlongDestinationFailsBeforeAnyChange) {
     const std::string dir = "C:\\" + std::string(300, 'x') + "\\";
+    const std::string before = ic::MachineState({"C:\\medium"});
     Recorder r = Install(dir);
-    EXPECT_EQ(r.errors, (std::vector<std::string>{"Error while copying to " + dir + "Uninstall.exe",
-                                                  "Error while copying to " + dir + "license.txt",
-                                                  "Error while copying to " + dir + "readme.txt"}));
-    EXPECT_EQ(r.progress, (std::vector<int>{0, 15, 30, 45, 60, 75, 90, 100}));
+    EXPECT_TRUE(r.errors.empty());
+    EXPECT_EQ(r.progress, (std::vector<int>{0}));
+    EXPECT_EQ(ic::MachineState({"C:\\medium"}), before);
 }

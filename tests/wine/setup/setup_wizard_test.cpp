@@ -2,6 +2,7 @@
 // then the machine inspected: files, registry, shortcuts, system.ini, progress, boxes.
 #include "install_checks.h"
 #include "install_layout.h"
+#include "machine_snapshot.h"
 #include "setup_driver.h"
 
 #include <gtest/gtest.h>
@@ -79,6 +80,9 @@ protected:
         return data;
     }
 
+    // The machine, without the medium and the probe's log.
+    static std::string Machine() { return ic::MachineState({"C:\\medium", "C:\\progress.log"}); }
+
     std::string programs_;
 };
 
@@ -125,19 +129,19 @@ TEST_F(SetupWizard, ClearedOptionLeavesSystemIniAndTheSwitchAlone) {
     ExpectShortcuts(kDefaultDir);
 }
 
-TEST_F(SetupWizard, MissingReadmeGivesOneBoxAFailedCompletionAndExitCodeOne) {
+TEST_F(SetupWizard, MissingReadmeGivesOneBoxUndoesEverythingAndExitCodeOne) {
     ASSERT_TRUE(DeleteFileA((std::string(kMedium) + "readme.txt").c_str()));
+    const std::string before = Machine();
     wt::WizardRun run = Run({}, false);
-    EXPECT_NE(run.details.find("copy C:\\medium\\readme.txt to " + std::string(kDefaultDir) + "readme.txt"),
+    EXPECT_EQ(run.page, st::kIncomplete);
+    EXPECT_NE(run.details.find("failed at: copy C:\\medium\\readme.txt to " + std::string(kDefaultDir) + "readme.txt"),
               std::string::npos) << run.details;
+    EXPECT_NE(run.details.find("the computer was left as it was"), std::string::npos) << run.details;
     EXPECT_EQ(run.boxes, (std::vector<std::string>{"Error while copying to " + std::string(kDefaultDir) +
                                                    "readme.txt"}));
-    EXPECT_EQ(Value(layout::kDataRootValue), kDefaultDir);
-    EXPECT_EQ(Value(layout::kProgramFolderValue), programs_);
-    ExpectSaverSelected();
-    for (const layout::ShortcutEntry& l : layout::kShortcuts)
-        EXPECT_TRUE(ic::FileExists(programs_ + l.link)) << l.link;
-    EXPECT_EQ(run.finalPosition, 100);
+    EXPECT_EQ(Machine(), before);
+    EXPECT_EQ(Value(layout::kDataRootValue), "<missing>");
+    EXPECT_EQ(run.finalPosition, 15);
 }
 
 TEST_F(SetupWizard, DeepNewInstallFolderAndTwoLevelProgramFolder) {
@@ -183,7 +187,7 @@ TEST_F(SetupWizard, SecondInstallOverwritesWithoutError) {
     EXPECT_EQ(Value(layout::kDataRootValue), kDefaultDir);
 }
 
-TEST_F(SetupWizard, RegistryLevelThatCannotBeCreatedIsReportedAndTheInstallGoesOn) {
+TEST_F(SetupWizard, RegistryLevelThatCannotBeCreatedIsReportedAndEverythingIsUndone) {
     // A volatile "Whirlmark" key refuses the non-volatile "1.0" below it, and so
     // "Settings" has no parent either.
     HKEY key;
@@ -191,13 +195,14 @@ TEST_F(SetupWizard, RegistryLevelThatCannotBeCreatedIsReportedAndTheInstallGoesO
                               REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr),
               ERROR_SUCCESS);
     RegCloseKey(key);
+    const std::string before = Machine();
 
     wt::WizardRun run = Run({}, false);
-    EXPECT_EQ(run.boxes, std::vector<std::string>(2, "error writing to registry"));
-    EXPECT_EQ(Value(layout::kDataRootValue), "<missing>");
-    ExpectShortcuts(kDefaultDir);
-    ExpectSaverSelected();
-    EXPECT_EQ(run.progress, kFullProgress);
+    EXPECT_EQ(run.boxes, std::vector<std::string>(1, "error writing to registry"));
+    EXPECT_NE(run.details.find("failed at: create registry key HKCU\\Software\\Brindlecroft\\Whirlmark\\1.0"),
+              std::string::npos) << run.details;
+    EXPECT_EQ(Machine(), before);
+    EXPECT_EQ(run.progress, (std::vector<int>{0, 15, 30, 45, 60, 75}));
 }
 
 TEST_F(SetupWizard, ForeignFileKeepsTheUserOnTheDestinationPageAndCancelExitsWithTwo) {

@@ -189,9 +189,11 @@ void ListFolder(const std::string& folder, std::vector<std::string>& out) {
 
 }  // namespace
 
-std::string DumpKey(const std::string& key) {
+std::string DumpKey(const std::string& key) { return DumpKey(HKEY_CURRENT_USER, key); }
+
+std::string DumpKey(HKEY root, const std::string& key) {
     HKEY open;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &open) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &open) != ERROR_SUCCESS)
         return std::string();
     std::string out = key + "\n";
     DumpOpenKey(open, key, out);

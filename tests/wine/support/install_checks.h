@@ -43,6 +43,8 @@ std::string ScreenSaverSwitch();
 // Every value and subkey under HKEY_CURRENT_USER\`key`, one line each; empty when the
 // key is missing.
 std::string DumpKey(const std::string& key);
+// The same under `root`.
+std::string DumpKey(HKEY root, const std::string& key);
 bool KeyExists(const std::string& key);
 
 // The files and folders scheduled for removal at the next restart (the sources of

@@ -17,7 +17,7 @@ inline const char* const kTitles[] = {"Welcome to the Whirlmark installation wiz
                                       "Additional options",
                                       "Start copying files",
                                       "Installation complete"};
-inline constexpr char kIncomplete[] = "Installation incomplete";
+inline constexpr char kIncomplete[] = "Installation failed";
 
 // Control ids of Setup's pages.
 constexpr int kLicenseText = 1003, kProgramFolderEdit = 1003, kSpaceWarning = 1005, kBrowse = 1007,
