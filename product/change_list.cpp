@@ -19,8 +19,7 @@ std::string Describe(const Change& c) {
 }
 
 ChangeOutcome CarryOut(const std::vector<Change>& changes, Machine& machine, StepLog& log,
-                       const std::function<void(int)>& progress,
-                       const std::function<void(std::size_t, const Change&, const Before&)>& beforeApply) {
+                       const std::function<void(int)>& progress) {
     ChangeOutcome outcome;
     std::vector<Before> made;
     made.reserve(changes.size());
@@ -28,9 +27,7 @@ ChangeOutcome CarryOut(const std::vector<Change>& changes, Machine& machine, Ste
         const Change& change = changes[i];
         if (progress && change.progress >= 0) progress(change.progress);
         Before before;
-        bool ok = machine.Inspect(change, before);
-        if (ok && beforeApply) beforeApply(i, change, before);
-        ok = ok && machine.Apply(change, before);
+        bool ok = machine.Inspect(change, before) && machine.Apply(change, before);
         if (!log.Step(ok, Describe(change))) {
             outcome.failed = Describe(change);
             break;

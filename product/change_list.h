@@ -77,11 +77,9 @@ struct ChangeOutcome {
 // Carries out `changes` in order on `machine`, logging each in `log`. When one fails,
 // the ones made are reverted newest first ("undone  ..." lines, or failures) and the
 // outcome says what could not be. When all succeed each is committed. `progress`, when
-// set, receives each change's progress mark; `beforeApply`, when set, is told each change
-// with what it replaces just before it is made (a journal's hook; the index counts from 0).
+// set, receives each change's progress mark.
 ChangeOutcome CarryOut(const std::vector<Change>& changes, Machine& machine, StepLog& log,
-                       const std::function<void(int)>& progress = {},
-                       const std::function<void(std::size_t, const Change&, const Before&)>& beforeApply = {});
+                       const std::function<void(int)>& progress = {});
 
 // The closing lines of a failed install, for the completion page and the log: that the
 // installation failed and the machine was left as it was, or what could not be undone.

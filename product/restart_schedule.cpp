@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "ansi_code_page.h"
 #include "folder_paths.h"
 #include "module.h"
@@ -70,92 +72,109 @@ bool MoveAtRestart(const std::string& from, const char* to, DWORD flags) {
     return moveLater && moveLater(from.c_str(), to, MOVEFILE_DELAY_UNTIL_REBOOT | flags) != FALSE;
 }
 
-// Whether an NT path of PendingFileRenameOperations ("\??\C:\X") names `path` or a path in it.
-bool Covers(const std::string& pending, const std::string& path) {
-    std::string p = pending.rfind("\\??\\", 0) == 0 ? pending.substr(4) : pending;
-    return SamePath(p, path, IsAnsiLeadByte) || LiesIn(p, path, IsAnsiLeadByte);
+// Whether `named` is `path`, in its long or its short form.
+bool Names(const std::string& named, const std::string& path, const std::string& shortPath) {
+    return SamePath(named, path, IsAnsiLeadByte) || (!shortPath.empty() && SamePath(named, shortPath, IsAnsiLeadByte));
+}
+
+// Whether `named` is `path` or a path in it, in the long or the short form.
+bool Covers(const std::string& named, const std::string& path, const std::string& shortPath) {
+    return Names(named, path, shortPath) || LiesIn(named, path, IsAnsiLeadByte) ||
+           (!shortPath.empty() && LiesIn(named, shortPath, IsAnsiLeadByte));
 }
 
 const char kSessionManager[] = "System\\CurrentControlSet\\Control\\Session Manager";
 
-// Drops (or, with `onlyLook`, finds) the removals of `path` or paths in it; with
-// `onlyLook`, true when one of `path` itself is there.
-bool CancelInPendingOperations(const std::string& path, bool onlyLook = false) {
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManager, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &key) != ERROR_SUCCESS)
-        return !onlyLook;
-    DWORD type = 0, size = 0;
-    bool ok = true;
-    if (RegQueryValueExA(key, "PendingFileRenameOperations", nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
-        type == REG_MULTI_SZ && size > 0) {
-        std::string data(size, '\0');
-        if (RegQueryValueExA(key, "PendingFileRenameOperations", nullptr, &type,
-                             reinterpret_cast<BYTE*>(&data[0]), &size) == ERROR_SUCCESS) {
-            data.resize(size);
-            // Pairs of source and target; an empty target means the source is deleted.
-            std::string kept;
-            bool dropped = false;
-            for (std::size_t at = 0; at < data.size();) {
-                std::string source = data.c_str() + at;
-                at += source.size() + 1;
-                if (source.empty()) continue;
-                std::string target = at < data.size() ? data.c_str() + at : "";
-                at += target.size() + 1;
-                if (target.empty() && Covers(source, path)) {
-                    if (onlyLook && SamePath(source.substr(source.rfind("\\??\\", 0) == 0 ? 4 : 0), path, IsAnsiLeadByte)) {
-                        RegCloseKey(key);
-                        return true;
-                    }
-                    dropped = true;
-                    continue;
-                }
-                kept += source + '\0' + target + '\0';
-            }
-            if (onlyLook) {
-                RegCloseKey(key);
-                return false;
-            }
-            if (dropped) {
-                if (kept.empty())
-                    ok = RegDeleteValueA(key, "PendingFileRenameOperations") == ERROR_SUCCESS;
-                else
-                    ok = RegSetValueExA(key, "PendingFileRenameOperations", 0, REG_MULTI_SZ,
-                                        reinterpret_cast<const BYTE*>((kept + '\0').data()),
-                                        static_cast<DWORD>(kept.size() + 1)) == ERROR_SUCCESS;
-            }
-        }
-    }
-    RegCloseKey(key);
-    return ok && !onlyLook;
+// What an operation scheduled for the restart is to the caller: kept, dropped, or the
+// one looked for. `to` is empty for a removal.
+enum class Fate { Keep, Drop, Found };
+using Judge = std::function<Fate(const std::string& from, const std::string& to)>;
+
+std::string WithoutNtPrefix(std::string path) {
+    if (!path.empty() && path[0] == '!') path.erase(0, 1);  // "replace existing"
+    return path.rfind("\\??\\", 0) == 0 ? path.substr(4) : path;
 }
 
-bool CancelInWininit(const std::string& path, bool onlyLook = false) {
+// Drops the operations `judge` drops from PendingFileRenameOperations; `found` tells
+// whether it found one. False when what was left could not be written back.
+bool FilterPendingOperations(const Judge& judge, bool& found) {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManager, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &key) != ERROR_SUCCESS)
+        return true;
+    DWORD type = 0, size = 0;
+    bool ok = true;
+    std::string data;
+    if (RegQueryValueExA(key, "PendingFileRenameOperations", nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
+        type == REG_MULTI_SZ && size > 0) {
+        data.assign(size, '\0');
+        if (RegQueryValueExA(key, "PendingFileRenameOperations", nullptr, &type, reinterpret_cast<BYTE*>(&data[0]),
+                             &size) != ERROR_SUCCESS)
+            data.clear();
+        data.resize(data.empty() ? 0 : size);
+    }
+    // Pairs of source and target; an empty target means the source is deleted.
+    std::string kept;
+    bool dropped = false;
+    for (std::size_t at = 0; at < data.size() && !found;) {
+        std::string source = data.c_str() + at;
+        at += source.size() + 1;
+        if (source.empty()) continue;
+        std::string target = at < data.size() ? data.c_str() + at : "";
+        at += target.size() + 1;
+        Fate fate = judge(WithoutNtPrefix(source), WithoutNtPrefix(target));
+        found = fate == Fate::Found;
+        if (fate == Fate::Drop) {
+            dropped = true;
+            continue;
+        }
+        kept += source + '\0' + target + '\0';
+    }
+    if (dropped && !found) {
+        if (kept.empty())
+            ok = RegDeleteValueA(key, "PendingFileRenameOperations") == ERROR_SUCCESS;
+        else
+            ok = RegSetValueExA(key, "PendingFileRenameOperations", 0, REG_MULTI_SZ,
+                                reinterpret_cast<const BYTE*>((kept + '\0').data()),
+                                static_cast<DWORD>(kept.size() + 1)) == ERROR_SUCCESS;
+    }
+    RegCloseKey(key);
+    return ok;
+}
+
+// The same for wininit.ini's lines "NUL=path" (a removal) and "to=from".
+bool FilterWininit(const Judge& judge, bool& found) {
     const std::string ini = WininitPath();
     std::string text;
-    if (ini.empty() || !ReadWhole(ini, text)) return !onlyLook;
-    const std::string shortPath = ShortForm(path);
+    if (ini.empty() || !ReadWhole(ini, text)) return true;
     std::string out;
     bool dropped = false;
-    for (std::size_t at = 0; at < text.size();) {
+    for (std::size_t at = 0; at < text.size() && !found;) {
         std::size_t end = text.find('\n', at);
         end = end == std::string::npos ? text.size() : end + 1;
         std::string line = text.substr(at, end - at);
         at = end;
         std::string bare = line;
         while (!bare.empty() && (bare.back() == '\n' || bare.back() == '\r')) bare.pop_back();
-        if (bare.size() > 4 && (bare.compare(0, 4, "NUL=") == 0 || bare.compare(0, 4, "nul=") == 0)) {
-            const std::string named = bare.substr(4);
-            if (Covers(named, path) || (!shortPath.empty() && Covers(named, shortPath))) {
-                if (onlyLook && (SamePath(named, path, IsAnsiLeadByte) || (!shortPath.empty() && SamePath(named, shortPath, IsAnsiLeadByte))))
-                    return true;
+        const std::size_t equals = bare.find('=');
+        if (equals != std::string::npos && !bare.empty() && bare[0] != '[' && bare[0] != ';') {
+            std::string to = bare.substr(0, equals);
+            if (to == "NUL" || to == "nul") to.clear();
+            Fate fate = judge(bare.substr(equals + 1), to);
+            found = fate == Fate::Found;
+            if (fate == Fate::Drop) {
                 dropped = true;
                 continue;
             }
         }
         out += line;
     }
-    if (onlyLook) return false;
-    return !dropped || WriteWhole(ini, out);
+    return found || !dropped || WriteWhole(ini, out);
+}
+
+// Drops the operations `judge` drops, wherever they are kept; `found` as above.
+bool Filter(const Judge& judge, bool& found) {
+    bool pending = FilterPendingOperations(judge, found);
+    return (found || FilterWininit(judge, found)) && pending;
 }
 
 }  // namespace
@@ -179,12 +198,28 @@ bool ScheduleReplacement(const std::string& from, const std::string& to) {
 }
 
 bool RemovalScheduled(const std::string& path) {
-    return CancelInPendingOperations(path, true) || CancelInWininit(path, true);
+    const std::string shortPath = ShortForm(path);
+    bool found = false;
+    Filter([&](const std::string& from, const std::string& to) {
+        return to.empty() && Names(from, path, shortPath) ? Fate::Found : Fate::Keep;
+    }, found);
+    return found;
 }
 
 bool CancelScheduledRemovals(const std::string& path) {
-    bool pending = CancelInPendingOperations(path);
-    return CancelInWininit(path) && pending;
+    const std::string shortPath = ShortForm(path);
+    bool found = false;
+    return Filter([&](const std::string& from, const std::string& to) {
+        return to.empty() && Covers(from, path, shortPath) ? Fate::Drop : Fate::Keep;
+    }, found);
+}
+
+bool CancelScheduledReplacement(const std::string& from) {
+    const std::string shortFrom = ShortForm(from);
+    bool found = false;
+    return Filter([&](const std::string& source, const std::string& to) {
+        return !to.empty() && Names(source, from, shortFrom) ? Fate::Drop : Fate::Keep;
+    }, found);
 }
 
 }  // namespace product

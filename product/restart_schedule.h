@@ -26,4 +26,7 @@ bool RemovalScheduled(const std::string& path);
 // folder) by an earlier run; true when nothing for it is left scheduled.
 bool CancelScheduledRemovals(const std::string& path);
 
+// Drops a replacement scheduled with `from` as its new copy; true when none is left.
+bool CancelScheduledReplacement(const std::string& from);
+
 }  // namespace product

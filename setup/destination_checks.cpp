@@ -34,6 +34,8 @@ std::uint64_t SizeOf(const std::string& path) {
     return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
+}  // namespace
+
 bool ReadAll(const std::string& path, std::string& bytes) {
     HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (f == INVALID_HANDLE_VALUE) return false;
@@ -45,6 +47,8 @@ bool ReadAll(const std::string& path, std::string& bytes) {
     CloseHandle(f);
     return ok;
 }
+
+namespace {
 
 bool SameBytes(const std::string& a, const std::string& b) {
     if (SizeOf(a) != SizeOf(b)) return false;

@@ -28,6 +28,9 @@ std::uint64_t DriveFreeSpace(const std::string& root);
 std::string ShortOfSpace(const std::string& sourceDir, const std::string& systemDir,
                          const std::string& installDir);
 
+// The whole of the file `path` in `bytes`; false when it cannot be read.
+bool ReadAll(const std::string& path, std::string& bytes);
+
 // The install record in `folder`, if there is one.
 std::optional<product::InstallRecord> ReadRecordIn(const std::string& folder);
 

@@ -2,7 +2,10 @@
 // progress bar and the framework's boxes, or quietly in an unattended run.
 #include "install_actions.h"
 
+#include "ansi_code_page.h"
 #include "destination_checks.h"
+#include "folder_paths.h"
+#include "journalled_machine.h"
 #include "previous_install.h"
 #include "setup_sheet.h"
 #include "version_file.h"
@@ -34,8 +37,13 @@ std::string OwnVersion() {
 
 int InstallWith(const setup::InstallChoices& choices, setup::InstallFeedback& feedback, product::StepLog& log,
                 product::ChangeOutcome* outcome) {
-    // The record here, or else that of the installation this one moves.
-    const std::optional<setup::PreviousInstall> earlier = setup::FindPreviousInstall();
+    // A Setup that was stopped part-way, here or where the installation is, is undone
+    // first; then the record here, or else that of the installation this one moves.
+    std::optional<setup::PreviousInstall> earlier = setup::FindPreviousInstall();
+    setup::UndoInterruptedInstall(choices.installDir, log);
+    if (earlier && !product::SamePath(earlier->folder, choices.installDir, product::IsAnsiLeadByte))
+        setup::UndoInterruptedInstall(earlier->folder, log);
+    earlier = setup::FindPreviousInstall();
     std::optional<product::InstallRecord> previous = setup::ReadRecordIn(choices.installDir);
     if (!previous && earlier) previous = earlier->record;
     setup::InstallContext context;

@@ -151,8 +151,11 @@ bool ApplyFile(const Change& c, Before& b) {
 }
 
 bool RevertFile(const Change& c, const Before& b) {
-    // A scheduled replacement whose new copy is gone does nothing at the restart.
-    if (b.scheduled) return DeleteIfThere(c.target + kNew) && DeleteIfThere(b.aside);
+    if (b.scheduled) {
+        const std::string fresh = c.target + kNew;
+        bool cancelled = product::CancelScheduledReplacement(fresh);
+        return DeleteIfThere(fresh) && DeleteIfThere(b.aside) && cancelled;
+    }
     if (b.aside.empty()) return DeleteIfThere(c.target);
     return Replace(b.aside, c.target);
 }
@@ -279,6 +282,28 @@ bool RevertSwitch(const Before& b) {
     return (rc == ERROR_SUCCESS || rc == ERROR_FILE_NOT_FOUND) && ok;
 }
 
+// What a killed Setup did to a file, learned from what it left. Its new copy still
+// beside the file means the file was not replaced, or only at the next restart (which is
+// cancelled), except on the Windows 95 family between deleting the file and renaming the
+// copy; a copy kept aside means the file was replaced; neither, that it was made where
+// there was none, or not touched.
+bool UndoFileChange(const Change& c, Before b) {
+    const std::string fresh = c.target + kNew, aside = c.target + kAside;
+    const bool freshThere = Attributes(fresh) != INVALID_FILE_ATTRIBUTES;
+    const bool asideThere = Attributes(aside) != INVALID_FILE_ATTRIBUTES;
+    if (freshThere && (!b.existed || Attributes(c.target) != INVALID_FILE_ATTRIBUTES)) {
+        b.scheduled = true;
+        b.aside = aside;
+        return RevertFile(c, b);
+    }
+    if (freshThere && !DeleteIfThere(fresh)) return false;
+    if (asideThere)
+        b.aside = aside;
+    else if (b.existed)
+        return true;
+    return RevertFile(c, b);
+}
+
 #ifdef WHIRL_TEST_HOOKS
 // A test build's machine: fails or stops at the change the environment names.
 class HookedMachine : public Win32Machine {
@@ -385,6 +410,15 @@ bool Win32Machine::Commit(const Change& c, const Before& b) {
     if (c.kind == ChangeKind::CopyFrom || c.kind == ChangeKind::WriteFile || c.kind == ChangeKind::MakeShortcut)
         return CommitFile(b);
     return false;
+}
+
+bool UndoInterrupted(const Change& c, const Before& b) {
+    switch (c.kind) {
+    case ChangeKind::CopyFrom:
+    case ChangeKind::WriteFile:
+    case ChangeKind::MakeShortcut: return UndoFileChange(c, b);
+    default: return Win32Machine().Revert(c, b);
+    }
 }
 
 product::Machine& InstallMachine() {

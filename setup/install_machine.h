@@ -15,6 +15,10 @@ public:
     bool Commit(const product::Change& change, const product::Before& before) override;
 };
 
+// Puts back `change` as a killed Setup's journal lists it with what it replaced: the
+// change may have been made, in part, or not at all.
+bool UndoInterrupted(const product::Change& change, const product::Before& before);
+
 // The machine the install runs on: this one, or in a test build one that fails change
 // number N (counting from 1) when WHIRL_TEST_FAIL_AT=N, or ends the process with exit
 // code 9 right after change N when WHIRL_TEST_STOP_AFTER=N.

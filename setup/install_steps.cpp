@@ -6,7 +6,9 @@
 #include "folder_paths.h"
 #include "install_changes.h"
 #include "install_layout.h"
+#include "install_journal.h"
 #include "install_machine.h"
+#include "journalled_machine.h"
 #include "registry_key.h"
 #include "restart_schedule.h"
 #include "uninstall_entry.h"
@@ -32,7 +34,8 @@ std::string ShortForm(const std::string& path) {
 // Whether `name` is one of the files Setup puts in the install folder, or a copy it
 // makes beside one.
 bool IsProductFileName(const std::string& name) {
-    for (const char* file : {layout::kUninstaller, layout::kLicense, layout::kReadme, product::kRecordFile})
+    for (const char* file :
+         {layout::kUninstaller, layout::kLicense, layout::kReadme, product::kRecordFile, product::kJournalFile})
         for (const char* suffix : {"", layout::kNewCopySuffix, layout::kAsideSuffix})
             if (product::SamePath(name, std::string(file) + suffix, product::IsAnsiLeadByte)) return true;
     return false;
@@ -124,8 +127,10 @@ product::ChangeOutcome CarryOutInstall(const InstallPlan& plan, InstallFeedback&
                                        const InstallContext& context) {
     const InstallChanges list = MakeInstallChanges(plan, FactsFor(plan, context));
     feedback.SetProgress(0);
+    JournalledMachine machine(InstallMachine(), plan.installDir);
     product::ChangeOutcome outcome =
-        product::CarryOut(list.changes, InstallMachine(), log, [&](int position) { feedback.SetProgress(position); });
+        product::CarryOut(list.changes, machine, log, [&](int position) { feedback.SetProgress(position); });
+    machine.Close();
     if (outcome.done) {
         feedback.SetProgress(100);
         if (outcome.restartNeeded) log.Note("note    Windows must be restarted to finish the installation");

@@ -3,6 +3,7 @@
 
 #include "ansi_code_page.h"
 #include "folder_paths.h"
+#include "install_journal.h"
 #include "install_layout.h"
 #include "restart_schedule.h"
 #include "uninstall_entry.h"
@@ -249,6 +250,11 @@ RemovalOutcome CarryOutRemoval(const Removal& removal, RemovalFeedback& feedback
     }
     RemoveUninstallEntry(run);
     DeleteOne(run, removal.recordFile);
+    // The journal of a Setup that was stopped part-way, which this removal finishes.
+    const std::string journal = removal.recordFile.empty() ? std::string()
+                                : removal.recordFile.substr(0, removal.recordFile.size() - sizeof product::kRecordFile + 1) +
+                                      product::kJournalFile;
+    if (!journal.empty() && GetFileAttributesA(journal.c_str()) != INVALID_FILE_ATTRIBUTES) DeleteOne(run, journal);
     RemoveInstallFolder(run);
     return run.outcome;
 }
