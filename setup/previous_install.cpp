@@ -10,6 +10,7 @@
 #include "registry_key.h"
 #include "restart_schedule.h"
 #include "uninstall_entry.h"
+#include "uninstall_entry_key.h"
 
 namespace setup {
 
@@ -64,16 +65,19 @@ void FinishOverPrevious(const InstallPlan& plan, const std::optional<PreviousIns
         const std::string p = path.back() == '\\' ? path.substr(0, path.size() - 1) : path;
         log.Step(product::CancelScheduledRemovals(p), "cancel removals at the next restart in " + p);
     }
-    if (!previous) return;
-    const product::InstallRecord& old = previous->record;
+    // One entry, where the new record says: one in the other root is an earlier
+    // install's, whatever its record says (it may not say, or not be there any more).
     const std::optional<product::InstallRecord> now = ReadRecordIn(plan.installDir);
     const std::string entryRoot = now ? now->uninstallRoot : std::string();
-    if (!old.uninstallRoot.empty() && !entryRoot.empty() && old.uninstallRoot != entryRoot) {
-        HKEY hive = old.uninstallRoot == "HKLM" ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
-        LONG rc = RegDeleteKeyA(hive, product::kUninstallKey);
-        log.Step(rc == ERROR_SUCCESS || rc == ERROR_FILE_NOT_FOUND,
-                 "delete the earlier Add/Remove Programs entry under " + old.uninstallRoot);
+    if (!entryRoot.empty()) {
+        const bool toMachine = entryRoot == "HKLM";
+        const HKEY other = toMachine ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+        if (RegistryKey::Open(other, product::kUninstallKey))
+            log.Step(product::RemoveUninstallEntry(other) != product::EntryRemoval::Failed,
+                     std::string("delete the earlier Add/Remove Programs entry under ") + (toMachine ? "HKCU" : "HKLM"));
     }
+    if (!previous) return;
+    const product::InstallRecord& old = previous->record;
     if (Same(previous->folder, plan.installDir)) return;
     log.Note("note    moving the installation from " + previous->folder + " to " + plan.installDir);
     const std::pair<Item, const char*> files[] = {

@@ -25,9 +25,10 @@ std::optional<PreviousInstall> FindPreviousInstall();
 
 // After a successful install of `plan`: removes what the installation in another folder
 // left that the new one does not use (its files and record, the folder levels it made
-// when empty, its shortcuts in another program folder, an entry in the other registry
-// root than the new record names), and drops removals scheduled for the next restart on the
-// paths `plan` installs. Each step is logged; none of them fails the install.
+// when empty, its shortcuts in another program folder), takes an entry in the other
+// registry root than the new record names out of it (with or without a `previous`),
+// and drops removals scheduled for the next restart on the paths `plan` installs. Each
+// step is logged; none of them fails the install.
 void FinishOverPrevious(const InstallPlan& plan, const std::optional<PreviousInstall>& previous,
                         product::StepLog& log);
 

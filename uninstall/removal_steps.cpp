@@ -7,6 +7,7 @@
 #include "install_layout.h"
 #include "restart_schedule.h"
 #include "uninstall_entry.h"
+#include "uninstall_entry_key.h"
 
 #include <windows.h>
 
@@ -166,10 +167,12 @@ void RemoveRegistryKeys(Run& run, RemovalFeedback& feedback) {
 // The Add/Remove Programs entry, wherever it is: it may have moved between installs.
 void RemoveUninstallEntry(Run& run) {
     for (const char* name : {"HKLM", "HKCU"}) {
-        HKEY hive = std::string(name) == "HKLM" ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
-        LONG rc = RegDeleteKeyA(hive, product::kUninstallKey);
-        run.log.Step(rc == ERROR_SUCCESS || rc == ERROR_FILE_NOT_FOUND,
-                     std::string("delete the Add/Remove Programs entry under ") + name);
+        const product::EntryRemoval done =
+            product::RemoveUninstallEntry(std::string(name) == "HKLM" ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER);
+        if (done == product::EntryRemoval::Emptied)
+            run.log.Note(std::string("kept    registry key ") + name + "\\" + product::kUninstallKey +
+                         " without its values: it holds other keys");
+        run.log.Step(done != product::EntryRemoval::Failed, std::string("delete the Add/Remove Programs entry under ") + name);
     }
 }
 

@@ -12,7 +12,7 @@
 # (prefix, logs) for inspection; the screenshots stay in build/win32/i686-smoke/shots.
 set -u
 top=$(cd "$(dirname "$0")/../.." && pwd)
-tests=${WHIRL_SMOKE_TESTS:-saver-fullscreen saver-config saver-preview saver-password saver-change-password setup uninstall silent-round-trip planted-dlls setup-win98 saver-fullscreen-win98 saver-password-win98}
+tests=${WHIRL_SMOKE_TESTS:-saver-fullscreen saver-config saver-preview saver-password saver-change-password setup uninstall silent-round-trip in-use-round-trip planted-dlls setup-win98 saver-fullscreen-win98 saver-password-win98}
 screen=${WHIRL_SMOKE_SCREEN:-640x480x24}
 limit=${WHIRL_SMOKE_TIMEOUT:-300}
 medium=${WHIRL_SMOKE_MEDIUM:-$top/build/win32/medium}

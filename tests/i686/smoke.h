@@ -88,5 +88,9 @@ Verdict UninstallWizard(const Medium& medium);
 Verdict PlantedDlls(const Medium& medium, const std::string& doubles);
 // Setup.exe /S /D= with a space in the folder, then the installed Uninstall.exe /S.
 Verdict SilentRoundTrip(const Medium& medium);
+// Setup.exe /S into a folder that is a file fails and changes nothing; an install whose
+// Uninstall.exe /S finds the saver in use ends with 3010; after a restart the machine
+// is the machine before.
+Verdict InUseRoundTrip(const Medium& medium);
 
 }  // namespace smoke

@@ -251,6 +251,7 @@ int main(int argc, char** argv) {
     else if (test == "uninstall") verdict = UninstallWizard(medium);
     else if (test == "planted-dlls") verdict = PlantedDlls(medium, doubles);
     else if (test == "silent-round-trip") verdict = SilentRoundTrip(medium);
+    else if (test == "in-use-round-trip") verdict = InUseRoundTrip(medium);
     else verdict = Fail("unknown test");
     if (win98) wt::SetWindowsVersion(nullptr);
     return verdict;

@@ -2,14 +2,17 @@
 // its defaults, then the installed uninstaller, checking what lands on (and leaves) the
 // machine: files, registry values, shortcuts and the system.ini entry. The prefix is
 // WOW64, as 64-bit Windows is for these 32-bit programs: the saver must be recorded
-// where a 64-bit process finds it. Also: DLLs planted beside both wizards stay unloaded.
+// where a 64-bit process finds it. Also: DLLs planted beside both wizards stay unloaded,
+// and unattended runs that fail or must wait for a restart leave the machine as it was.
 #include "smoke.h"
 #include "install_checks.h"
+#include "machine_snapshot.h"
 #include "setup_driver.h"
 #include "uninstall_driver.h"
 
 #include <shlobj.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -234,6 +237,91 @@ Verdict SilentRoundTrip(const Medium& medium) {
         ok = Expect(!FileExists(path), "%s is still there", path.c_str()) && ok;
     ok = Expect(!wt::ReadString(HKEY_LOCAL_MACHINE, arp, "DisplayName", name), "the Add/Remove Programs entry stays") && ok;
     ok = Expect(!ic::KeyExists("Software\\Brindlecroft\\Whirlmark"), "the product's registry key is still there") && ok;
+    return ok ? kPass : kFail;
+}
+
+namespace {
+
+const char kRunLog[] = "C:\\smoke-run.log";  // left out of the snapshots
+
+std::string Machine() { return ic::MachineState({kRunLog}); }
+
+// Runs `program` unattended with /LOG= first (so that a /D= stays last); its exit code.
+DWORD RunLogged(const std::string& program, const std::string& arguments, const std::string& workDir) {
+    DeleteFileA(kRunLog);
+    wt::Process p = wt::Launch("\"" + program + "\" /S /LOG=" + kRunLog + arguments, workDir);
+    return p.Valid() ? p.Wait(kStartMs) : 99;
+}
+
+// Prints the run's log and the lines in which the machine differs from `before`.
+void ShowDifference(const std::string& before, const std::string& after) {
+    std::string log;
+    ic::ReadBytes(kRunLog, log);
+    Note("log of the last run:\n%s", log.c_str());
+    auto lines = [](const std::string& text) {
+        std::vector<std::string> out;
+        for (std::size_t at = 0, end; at < text.size(); at = end + 1) {
+            end = text.find('\n', at);
+            if (end == std::string::npos) end = text.size();
+            out.push_back(text.substr(at, end - at));
+        }
+        return out;
+    };
+    const std::vector<std::string> a = lines(before), b = lines(after);
+    for (const std::string& l : a)
+        if (std::find(b.begin(), b.end(), l) == b.end()) Note("before only: %s", l.c_str());
+    for (const std::string& l : b)
+        if (std::find(a.begin(), a.end(), l) == a.end()) Note("after only:  %s", l.c_str());
+}
+
+bool SameMachine(const std::string& before, const char* when) {
+    const std::string now = Machine();
+    if (now == before) return true;
+    ShowDifference(before, now);
+    return Expect(false, "the machine %s is not the machine before", when);
+}
+
+}  // namespace
+
+Verdict InUseRoundTrip(const Medium& medium) {
+    if (!FileExists(medium.Path("Setup.exe")) || !FileExists(medium.Path(layout::kUninstaller)))
+        return Skip("Setup.exe or Uninstall.exe is not on the medium yet");
+    // What earlier tests left to the next restart goes first: only this test's changes count.
+    if (!ic::Restart()) return Fail("wineboot -r did not finish");
+    const std::string before = Machine();
+    Note("machine listed after %lu ms", Elapsed());
+
+    // A destination that is a file: Setup fails and undoes everything.
+    if (!ic::WriteBytes("C:\\Whirlmark", "a file, not a folder")) return Fail("cannot write C:\\Whirlmark");
+    const std::string withFile = Machine();
+    DWORD code = RunLogged(medium.Path("Setup.exe"), " /D=C:\\Whirlmark", medium.dir);
+    bool ok = Expect(code == 1, "Setup.exe /S /D=C:\\Whirlmark (a file): %s, expected exit code 1", ExitText(code).c_str());
+    ok = SameMachine(withFile, "after the failed Setup") && ok;
+    DeleteFileA("C:\\Whirlmark");
+    Note("failed Setup checked after %lu ms", Elapsed());
+
+    // A real install, then its removal with the saver in use.
+    code = RunLogged(medium.Path("Setup.exe"), "", medium.dir);
+    if (code != 0) {
+        ShowDifference(before, Machine());
+        return Fail("Setup.exe /S: %s", ExitText(code).c_str());
+    }
+    std::string dir;
+    const char* arp = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Whirlmark";
+    if (!wt::ReadString(HKEY_LOCAL_MACHINE, arp, "InstallLocation", dir) || dir.empty())
+        return Fail("no InstallLocation in the Add/Remove Programs entry");
+    // Held open as a running program's file is: it cannot be deleted now.
+    const std::string saver = SaverDir() + layout::kSaverFile;
+    HANDLE held = CreateFileA(saver.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (held == INVALID_HANDLE_VALUE) return Fail("cannot open %s", saver.c_str());
+    code = RunLogged(dir + layout::kUninstaller, "", dir);
+    CloseHandle(held);
+    ok = Expect(code == 3010, "Uninstall.exe /S with the saver in use: %s, expected 3010", ExitText(code).c_str()) && ok;
+    ok = Expect(FileExists(saver), "%s, in use, is gone before the restart", saver.c_str()) && ok;
+    Note("removed, waiting for the restart, after %lu ms", Elapsed());
+    if (!ic::Restart()) return Fail("wineboot -r did not finish");
+    ok = SameMachine(before, "after the removal and a restart") && ok;
+    if (ok) Note("the failed Setup and the removal with a restart left the machine as it was");
     return ok ? kPass : kFail;
 }
 

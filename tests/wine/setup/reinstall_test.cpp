@@ -1,6 +1,6 @@
 // Setup run again over an installation, under Wine in a fresh prefix each: after an
-// Uninstall whose removals wait for the restart, and into another folder. In both,
-// exactly one installation is left, and its one removal and a restart leave the
+// Uninstall whose removals wait for the restart, into another folder, and over one whose
+// Add/Remove Programs entry is the user's. In all, exactly one installation is left, and its one removal and a restart leave the
 // machine as it was before the first Setup, the saver chosen then included.
 #include "install_checks.h"
 #include "machine_snapshot.h"
@@ -30,6 +30,25 @@ protected:
         return text;
     }
     static std::string Machine() { return ic::MachineState({"C:\\medium"}); }
+
+    // Moves the entry's values from HKLM to HKCU, as an install by a user who cannot
+    // write HKLM leaves it.
+    static bool MoveEntryToUser() {
+        HKEY from, to = nullptr;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kArp, 0, KEY_READ, &from) != ERROR_SUCCESS) return false;
+        bool ok = RegCreateKeyExA(HKEY_CURRENT_USER, kArp, 0, nullptr, 0, KEY_WRITE, nullptr, &to, nullptr) == ERROR_SUCCESS;
+        for (DWORD i = 0; ok; ++i) {
+            char name[256];
+            BYTE data[2048];
+            DWORD nameSize = sizeof name, size = sizeof data, type = 0;
+            LONG rc = RegEnumValueA(from, i, name, &nameSize, nullptr, &type, data, &size);
+            if (rc == ERROR_NO_MORE_ITEMS) break;
+            ok = rc == ERROR_SUCCESS && RegSetValueExA(to, name, 0, type, data, size) == ERROR_SUCCESS;
+        }
+        RegCloseKey(from);
+        if (to) RegCloseKey(to);
+        return ok && RegDeleteKeyA(HKEY_LOCAL_MACHINE, kArp) == ERROR_SUCCESS;
+    }
 };
 
 }  // namespace
@@ -77,4 +96,20 @@ TEST_F(Reinstall, SecondInstallIntoAnotherFolderMovesItAndOneRemovalClearsAll) {
     EXPECT_EQ(Machine(), before);
     EXPECT_EQ(ic::SaverEntry(), "other.scr");
     EXPECT_EQ(ic::ScreenSaverSwitch(), "0");
+}
+
+TEST_F(Reinstall, EntryMovedFromTheUserToTheMachineLeavesOneAndOneRemovalClearsAll) {
+    const std::string dir = "C:\\Program Files\\Whirlmark\\";
+    const std::string before = Machine();
+    ASSERT_EQ(Setup(), 0u) << Log();
+    ASSERT_TRUE(MoveEntryToUser());
+    ASSERT_EQ(Setup(), 0u) << Log();
+    // The entry is the machine's now, and the user's is gone.
+    std::string location;
+    EXPECT_TRUE(wt::ReadString(HKEY_LOCAL_MACHINE, kArp, "InstallLocation", location));
+    EXPECT_EQ(location, dir);
+    EXPECT_EQ(ic::DumpKey(HKEY_CURRENT_USER, kArp), "");
+    ASSERT_EQ(Run(dir + "Uninstall.exe"), 0u) << Log();
+    ASSERT_TRUE(ic::Restart());
+    EXPECT_EQ(Machine(), before);
 }
