@@ -197,6 +197,13 @@ bool ApplyKey(const Change& c, const Before& b) {
 
 bool RevertKey(const Change& c, const Before& b) {
     if (b.existed) return true;
+    // A key something else put a key in since is kept: the Windows 95 family's
+    // RegDeleteKeyA would take that with it.
+    DWORD subkeys = 0;
+    if (RegistryKey key = OpenKey(c.target, KEY_READ);
+        key && RegQueryInfoKeyA(key.get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, nullptr, nullptr,
+                                nullptr, nullptr, nullptr) == ERROR_SUCCESS && subkeys > 0)
+        return false;
     std::string below;
     HKEY root = RootOf(c.target, below);
     LONG rc = RegDeleteKeyA(root, below.c_str());
