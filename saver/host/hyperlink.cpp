@@ -2,8 +2,6 @@
 #include "hyperlink.h"
 
 #include <mapi.h>
-#include <objbase.h>
-#include <shellapi.h>
 
 namespace {
 
@@ -130,11 +128,25 @@ void HyperLink::OnClick() {
         SendMailTo();
         return;
     }
-    // The shell may hand the address to COM components; they need COM on this thread.
-    const HRESULT com = CoInitialize(nullptr);
-    INT_PTR result = reinterpret_cast<INT_PTR>(
-        ShellExecuteA(nullptr, "open", look_.address.c_str(), nullptr, nullptr, SW_SHOW));
-    if (SUCCEEDED(com)) CoUninitialize();
+    // shell32 and ole32 are loaded on the first click, not at every start of the saver, and
+    // stay loaded to the end (never freed, not even at exit): the shell may keep threads of
+    // its own running after ShellExecuteA returns.
+    using CoInitializeProc = HRESULT(WINAPI*)(LPVOID);
+    using CoUninitializeProc = void(WINAPI*)();
+    using ShellExecuteProc = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+    static const Module& ole = *new Module(Module::FromSystemDirectory("ole32.dll"));
+    static const Module& shell = *new Module(Module::FromSystemDirectory("shell32.dll"));
+    const auto coInitialize = ole.Find<CoInitializeProc>("CoInitialize");
+    const auto coUninitialize = ole.Find<CoUninitializeProc>("CoUninitialize");
+    const auto shellExecute = shell.Find<ShellExecuteProc>("ShellExecuteA");
+    INT_PTR result = 0;
+    if (shellExecute) {
+        // The shell may hand the address to COM components; they need COM on this thread.
+        const HRESULT com = coInitialize && coUninitialize ? coInitialize(nullptr) : E_FAIL;
+        result = reinterpret_cast<INT_PTR>(
+            shellExecute(nullptr, "open", look_.address.c_str(), nullptr, nullptr, SW_SHOW));
+        if (SUCCEEDED(com)) coUninitialize();
+    }
     // Values up to and including 32 are errors (32 is "DLL not found").
     if (result <= 32) MessageBoxA(parent_, "Error Opening the Browser", "Error", MB_ICONERROR);
     InvalidateRect(window_, nullptr, TRUE);

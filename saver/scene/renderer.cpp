@@ -101,7 +101,7 @@ void DrawObject(int objectIndex, int slot) {
     if (textured) {
         glEnable(GL_TEXTURE_2D);
         glColor3ub(255, 255, 255);
-        glBindTexture(GL_TEXTURE_2D, slot >= 0 && slot < MAX_TEXTURES ? TextureTable[slot] : 0);
+        glBindTexture(GL_TEXTURE_2D, TextureFor(slot));
     } else {
         glDisable(GL_TEXTURE_2D);
         glColor3ub(255, 255, 255);

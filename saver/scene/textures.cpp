@@ -24,6 +24,11 @@
 
 unsigned int TextureTable[MAX_TEXTURES];
 
+namespace {
+// Slots whose material names a texture file and which have not been made or tried yet.
+bool g_pending[MAX_TEXTURES];
+}  // namespace
+
 void AddTextureMaterial(Model& model, const char* name) {
     SetName(AppendMaterial(model).textureFile, name);
 }
@@ -107,12 +112,22 @@ void SetUpTextures(Model& model) {
         AddTextureMaterial(model, TextureNameTable[entry]);
     for (int i = 0; i < model.materialCount; ++i) {
         Material& material = model.materials[i];
-        if (material.textureFile[0] != '\0') CreateTexture(i);
+        if (i < MAX_TEXTURES) g_pending[i] = material.textureFile[0] != '\0';
         material.textureSlot = i;
     }
+}
+
+unsigned int TextureFor(int slot) {
+    if (slot < 0 || slot >= MAX_TEXTURES) return 0;
+    if (g_pending[slot]) {
+        g_pending[slot] = false;
+        CreateTexture(slot);
+    }
+    return TextureTable[slot];
 }
 
 void ReleaseTextures(const Model& model) {
     glDeleteTextures(std::min(model.materialCount, MAX_TEXTURES), TextureTable);
     std::fill(TextureTable, TextureTable + MAX_TEXTURES, 0u);
+    std::fill(g_pending, g_pending + MAX_TEXTURES, false);
 }

@@ -9,7 +9,7 @@
 
 constexpr int MAX_TEXTURES = 100;
 
-// OpenGL texture names by slot; 0 where no texture was made.
+// OpenGL texture names by slot; 0 where no texture was made (yet: see TextureFor).
 extern unsigned int TextureTable[MAX_TEXTURES];
 
 // Appends a nameless material whose texture file is `name`.
@@ -44,9 +44,14 @@ void UploadMipmaps(const TextureSource& source);
 // scaled, is traced and leaves the slot 0: what uses it is drawn untextured.
 void CreateTexture(int slot);
 
-// Appends the materials of table entries 2 to 5, then makes a texture for every material
-// that names a texture file and sets every material's textureSlot to its index.
+// Appends the materials of table entries 2 to 5 and sets every material's textureSlot to
+// its index. No texture is made yet: TextureFor makes each when it is first drawn, so
+// start-up pays only for the ones the settings show.
 void SetUpTextures(Model& model);
 
-// Deletes the textures made by SetUpTextures and sets every slot back to 0.
+// The texture of `slot`, made on its first use when the slot's material names a texture
+// file; 0 for a slot without one or whose bitmap could not be made (tried only once).
+unsigned int TextureFor(int slot);
+
+// Deletes the textures made since SetUpTextures and sets every slot back to 0.
 void ReleaseTextures(const Model& model);

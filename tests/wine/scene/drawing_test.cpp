@@ -126,7 +126,7 @@ TEST(Drawing, TexturesMatchTheExactScalerWithGluMipmaps) {
                           GL_UNSIGNED_BYTE, exact.pixels.data());
         int levels = 0;
         for (int level = 0;; ++level) {
-            const Texels ours = ReadTexture(TextureTable[slot], level);
+            const Texels ours = ReadTexture(TextureFor(slot), level);
             const Texels theirs = ReadTexture(reference, level);
             ASSERT_EQ(ours.width, theirs.width) << "slot " << slot << " level " << level;
             ASSERT_EQ(ours.height, theirs.height) << "slot " << slot << " level " << level;

@@ -135,9 +135,11 @@ TEST(Textures, SetUpAddsFourTextureMaterialsAndGivesEachItsSlot) {
             EXPECT_STREQ(model.materials[i].name, "");
         }
     }
-    EXPECT_NE(TextureTable[0], 0u);
-    EXPECT_EQ(TextureTable[1], 0u);  // the material without a texture file
-    for (int i = 2; i < 6; ++i) EXPECT_NE(TextureTable[i], 0u) << "slot " << i;
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(TextureTable[i], 0u) << "made before use: slot " << i;
+    EXPECT_NE(TextureFor(0), 0u);
+    EXPECT_EQ(TextureFor(1), 0u);  // the material without a texture file
+    for (int i = 2; i < 6; ++i) EXPECT_NE(TextureFor(i), 0u) << "slot " << i;
+    EXPECT_EQ(TextureFor(2), TextureTable[2]);  // made once
 
     const unsigned int kept = TextureTable[2];
     ReleaseTextures(model);
