@@ -23,15 +23,34 @@ namespace {
 
 HyperLink* g_productLink = nullptr;
 
-// InitCommonControlsEx arrived with comctl32 4.70 and is looked up; the classic call,
-// which every version has, registers the trackbar class where it is missing or fails.
+// The common controls the dialog's trackbars come from, loaded only for the dialog (a
+// start of /s does not pay for their classes) and kept for the process: version 6 where
+// the manifest redirects comctl32.dll to it (XP on), the system folder's copy elsewhere;
+// never a file of that name beside the saver.
+const Module& CommonControls() {
+    using FindSection = BOOL(WINAPI*)(DWORD, const GUID*, ULONG, LPCSTR, PACTCTX_SECTION_KEYED_DATA);
+    static const Module* module = nullptr;
+    if (module) return *module;
+    const auto find = Module::Loaded("kernel32.dll").Find<FindSection>("FindActCtxSectionStringA");
+    ACTCTX_SECTION_KEYED_DATA redirection{};
+    redirection.cbSize = sizeof redirection;
+    const bool sideBySide =
+        find && find(0, nullptr, ACTIVATION_CONTEXT_SECTION_DLL_REDIRECTION, "comctl32.dll", &redirection);
+    module = new Module(sideBySide ? Module::ByName("comctl32.dll") : Module::FromSystemDirectory("comctl32.dll"));
+    return *module;
+}
+
+// InitCommonControlsEx arrived with comctl32 4.70; the classic call, which every version
+// has, registers the trackbar class where it is missing or fails.
 void InitCommonControlClasses() {
     using InitEx = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    InitEx initEx = Module::Loaded("comctl32.dll").Find<InitEx>("InitCommonControlsEx");
+    using Init = void(WINAPI*)();
+    const Module& comctl32 = CommonControls();
     INITCOMMONCONTROLSEX init{};
     init.dwSize = sizeof init;
     init.dwICC = 0xFF;
-    if (!initEx || !initEx(&init)) InitCommonControls();
+    if (const auto initEx = comctl32.Find<InitEx>("InitCommonControlsEx"); initEx && initEx(&init)) return;
+    if (const auto classic = comctl32.Find<Init>("InitCommonControls")) classic();
 }
 
 void ShowNumber(HWND dialog, int control, int value) {
