@@ -17,6 +17,7 @@
 #include "saver_globals.h"
 #include "scene.h"
 #include "steady_clock.h"
+#include "textures.h"
 #include "visibility.h"
 
 namespace {
@@ -332,9 +333,15 @@ void RunSaverWindow(HWND parent) {
 
     backTextureSlot = g_settings->backTexture;
     iconTextureSlot = g_settings->iconTexture;
+    // The first frame's two textures are made ready while the window and the context are.
+    const int firstSlots[] = {backTextureSlot, iconTextureSlot};
+    PrepareTextures(firstSlots, 2);
 
     HWND window = CreateSaverWindow(parent);
-    if (!window) return;
+    if (!window) {
+        DropPreparedTextures();
+        return;
+    }
 
     InitScene(window);
     WatchVisibility(window);
