@@ -17,7 +17,6 @@
 #include "saver_globals.h"
 #include "scene.h"
 #include "steady_clock.h"
-#include "textures.h"
 #include "visibility.h"
 
 namespace {
@@ -333,15 +332,9 @@ void RunSaverWindow(HWND parent) {
 
     backTextureSlot = g_settings->backTexture;
     iconTextureSlot = g_settings->iconTexture;
-    // The first frame's two textures are made ready while the window and the context are.
-    const int firstSlots[] = {backTextureSlot, iconTextureSlot};
-    PrepareTextures(firstSlots, 2);
 
     HWND window = CreateSaverWindow(parent);
-    if (!window) {
-        DropPreparedTextures();
-        return;
-    }
+    if (!window) return;
 
     InitScene(window);
     WatchVisibility(window);

@@ -2,7 +2,6 @@
 #include "texture_image.h"
 
 #include <cstddef>
-#include <utility>
 
 namespace {
 // Weights are fixed point with this many fraction bits and add up to exactly 1 per
@@ -159,23 +158,5 @@ void HalveImage(const std::uint8_t* from, int width, int height, int bytesPerPix
                 *target++ = static_cast<std::uint8_t>((sum + terms / 2) / terms);
             }
         }
-    }
-}
-
-MipmapChain MakeMipmapChain(const std::uint8_t* pixels, int width, int height, int stride, int bytesPerPixel,
-                            int maxSide) {
-    MipmapChain chain;
-    TextureImage level = ScaleToPowerOfTwo(pixels, width, height, stride, bytesPerPixel, maxSide);
-    if (level.pixels.empty()) return chain;
-    for (;;) {
-        const TextureImage& last = chain.emplace_back(std::move(level));
-        if (last.width == 1 && last.height == 1) return chain;
-        TextureImage next;
-        next.width = last.width > 1 ? last.width / 2 : 1;
-        next.height = last.height > 1 ? last.height / 2 : 1;
-        next.bytesPerPixel = last.bytesPerPixel;
-        next.pixels.resize(static_cast<std::size_t>(next.width) * next.height * next.bytesPerPixel);
-        HalveImage(last.pixels.data(), last.width, last.height, last.bytesPerPixel, next.pixels.data());
-        level = std::move(next);
     }
 }

@@ -13,9 +13,6 @@ struct TextureImage {
     std::vector<std::uint8_t> pixels;
 };
 
-// Every mipmap level of a texture, level 0 first and 1 x 1 last.
-using MipmapChain = std::vector<TextureImage>;
-
 // The power of two nearest to `size` (the larger one on a tie), at least 1 and at most
 // `limit` (itself a power of two).
 int NearestPowerOfTwo(int size, int limit);
@@ -34,9 +31,3 @@ TextureImage ScaleToPowerOfTwo(const std::uint8_t* pixels, int width, int height
 // stays 1), each pixel the rounded mean of the two or four it replaces. `to` may be
 // `from` itself (the level is built in place) or a buffer of at least the new size.
 void HalveImage(const std::uint8_t* from, int width, int height, int bytesPerPixel, std::uint8_t* to);
-
-// ScaleToPowerOfTwo's image and every level below it down to 1 x 1, each made by
-// HalveImage from the one before. Empty where ScaleToPowerOfTwo's result is. Throws
-// std::bad_alloc when memory cannot hold the levels.
-MipmapChain MakeMipmapChain(const std::uint8_t* pixels, int width, int height, int stride, int bytesPerPixel,
-                            int maxSide);

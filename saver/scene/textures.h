@@ -15,29 +15,34 @@ extern unsigned int TextureTable[MAX_TEXTURES];
 // Appends a nameless material whose texture file is `name`.
 void AddTextureMaterial(Model& model, const char* name);
 
-// The levels of texture `slot` from bitmap resource TEXTURE_RESOURCE_BASE + slot, at
-// the nearest power-of-two sides no longer than `maxSide`. Empty, with `why` set, when
-// the bitmap is missing or not 24 or 32 bits per pixel, or memory cannot hold the levels.
-// Needs no OpenGL context: it may run on any thread.
-MipmapChain MakeTextureLevels(int slot, int maxSide, const char** why);
+// Level 0 of a texture: power-of-two sides, packed rows, bottom row first. `pixels` points
+// into the bitmap itself when it already has that shape, else into `scaled`.
+struct TextureSource {
+    const std::uint8_t* pixels = nullptr;
+    int width = 0;
+    int height = 0;
+    int bytesPerPixel = 0;
+    TextureImage scaled;
+    TextureSource() = default;
+    TextureSource(const TextureSource&) = delete;  // `pixels` may point into `scaled`
+    TextureSource& operator=(const TextureSource&) = delete;
+    TextureSource(TextureSource&&) = default;
+};
 
-// Every level of `levels` into the bound texture; three-byte levels as blue-green-red,
-// four-byte ones as blue-green-red-alpha.
-void UploadTextureLevels(const MipmapChain& levels);
+// The scale step of CreateTexture: `image` at the nearest power-of-two sides no longer
+// than MAX_TEXTURE_SIDE or the context's limit. The result may point into `image`, which
+// must outlive it.
+TextureSource ScaleForTexture(const DibImage& image);
 
-// The longest side the current context takes, at most MAX_TEXTURE_SIDE.
-int TextureSideLimit();
+// The mipmap step of CreateTexture: every level of the bound texture, from `source` down
+// to 1 x 1, each the halved level before it; three-byte sources as blue-green-red, four-
+// byte ones as blue-green-red-alpha.
+void UploadMipmaps(const TextureSource& source);
 
-// Makes TextureTable[slot] from bitmap resource TEXTURE_RESOURCE_BASE + slot, or from
-// the levels PrepareTextures made ready for it. A bitmap that is missing or not 24 or
-// 32 bits per pixel, or that memory cannot hold while it is scaled, is traced and leaves
-// the slot 0: what uses it is drawn untextured.
+// Makes TextureTable[slot] from bitmap resource TEXTURE_RESOURCE_BASE + slot. A bitmap
+// that is missing or not 24 or 32 bits per pixel, or that memory cannot hold while it is
+// scaled, is traced and leaves the slot 0: what uses it is drawn untextured.
 void CreateTexture(int slot);
-
-// Starts making the levels of `slots` ready on a thread of its own, so that the work
-// overlaps the making of the window and the context; CreateTexture uploads what it
-// finds ready and makes the rest itself. Nothing is started when a thread cannot be had.
-void PrepareTextures(const int* slots, int count);
 
 // Appends the materials of table entries 2 to 5 and sets every material's textureSlot to
 // its index. No texture is made yet: TextureFor makes each when it is first drawn, so
@@ -48,9 +53,5 @@ void SetUpTextures(Model& model);
 // file; 0 for a slot without one or whose bitmap could not be made (tried only once).
 unsigned int TextureFor(int slot);
 
-// Drops what PrepareTextures made ready, waiting for its thread to end.
-void DropPreparedTextures();
-
-// Deletes the textures made since SetUpTextures, drops what PrepareTextures made ready
-// and sets every slot back to 0.
+// Deletes the textures made since SetUpTextures and sets every slot back to 0.
 void ReleaseTextures(const Model& model);

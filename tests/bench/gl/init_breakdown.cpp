@@ -60,24 +60,19 @@ void PrintInitSceneBreakdown() {
         DibImage image;
         image.LoadFromResource(TEXTURE_RESOURCE_BASE + slot);
         const double decode = Lap(t);
-        const char* why = nullptr;
-        const MipmapChain levels = MakeTextureLevels(slot, TextureSideLimit(), &why);
-        const double prepare = Lap(t);
+        const TextureSource source = ScaleForTexture(image);
+        const double scale = Lap(t);
         glGenTextures(1, &TextureTable[slot]);
         glBindTexture(GL_TEXTURE_2D, TextureTable[slot]);
-        UploadTextureLevels(levels);
+        UploadMipmaps(source);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-        const double upload = Lap(t);
-        std::printf("init: texture %d %-12s %4d x %-4d to %4d x %-4d decode %5.1f ms, levels (decode, scale, "
-                    "halve) %5.1f ms, upload %5.1f ms\n",
+        const double mipmaps = Lap(t);
+        std::printf("init: texture %d %-12s %4d x %-4d to %4d x %-4d decode %5.1f ms, scale %5.1f ms, mipmaps %5.1f ms\n",
                     slot, slot < TEXTURE_NAME_COUNT ? TextureNameTable[slot] : "?", image.Width(), image.Height(),
-                    levels.empty() ? 0 : levels[0].width, levels.empty() ? 0 : levels[0].height, decode, prepare,
-                    upload);
-        // The saver makes the default backdrop's and logo's levels on a thread of their own
-        // while its window and context are made, and uploads them for the first frame; the
-        // other textures wait for their first use.
-        if (slot == DEFAULT_BACK_TEXTURE_SLOT || slot == DEFAULT_ICON_TEXTURE_SLOT) total += upload;
+                    source.width, source.height, decode, scale, mipmaps);
+        // The first frame makes only the default backdrop's and logo's; the rest wait for use.
+        if (slot == DEFAULT_BACK_TEXTURE_SLOT || slot == DEFAULT_ICON_TEXTURE_SLOT) total += decode + scale + mipmaps;
     }
     CompileObjectLists(model);
     const double lists = Lap(t);

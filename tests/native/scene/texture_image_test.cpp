@@ -138,18 +138,3 @@ TEST(TextureImage, HalvingAveragesQuadsOrPairsAndWorksInPlace) {
     EXPECT_EQ(halved[0], 2);  // (1 + 2 + 1) / 2
     EXPECT_EQ(halved[1], 255);
 }
-
-TEST(TextureImage, MipmapChainRunsFromTheScaledImageDownToOnePixel) {
-    // 6 x 3 scales to 8 x 4, then 4 x 2, 2 x 1, 1 x 1; a uniform image stays uniform.
-    const std::vector<std::uint8_t> source(static_cast<std::size_t>(Stride(6, 3)) * 3, 77);
-    const MipmapChain chain = MakeMipmapChain(source.data(), 6, 3, Stride(6, 3), 3, 2048);
-    ASSERT_EQ(chain.size(), 4u);
-    const int sides[][2] = {{8, 4}, {4, 2}, {2, 1}, {1, 1}};
-    for (std::size_t i = 0; i < chain.size(); ++i) {
-        EXPECT_EQ(chain[i].width, sides[i][0]) << "level " << i;
-        EXPECT_EQ(chain[i].height, sides[i][1]) << "level " << i;
-        ASSERT_EQ(chain[i].pixels.size(), static_cast<std::size_t>(sides[i][0] * sides[i][1] * 3));
-        for (std::uint8_t value : chain[i].pixels) ASSERT_EQ(value, 77) << "level " << i;
-    }
-    EXPECT_TRUE(MakeMipmapChain(source.data(), 0, 3, Stride(6, 3), 3, 2048).empty());
-}
