@@ -23,29 +23,26 @@ namespace {
 
 HyperLink* g_productLink = nullptr;
 
-// The common controls the dialog's trackbars come from, loaded only for the dialog (a
-// start of /s does not pay for their classes) and kept for the process: version 6 where
-// the manifest redirects comctl32.dll to it (XP on), the system folder's copy elsewhere;
-// never a file of that name beside the saver.
-const Module& CommonControls() {
+// The common controls the dialog's trackbars come from: version 6 where the manifest
+// redirects comctl32.dll to it (XP on), the system folder's copy elsewhere; never a file
+// of that name beside the saver.
+Module LoadCommonControls() {
     using FindSection = BOOL(WINAPI*)(DWORD, const GUID*, ULONG, LPCSTR, PACTCTX_SECTION_KEYED_DATA);
-    static const Module* module = nullptr;
-    if (module) return *module;
     const auto find = Module::Loaded("kernel32.dll").Find<FindSection>("FindActCtxSectionStringA");
     ACTCTX_SECTION_KEYED_DATA redirection{};
     redirection.cbSize = sizeof redirection;
     const bool sideBySide =
         find && find(0, nullptr, ACTIVATION_CONTEXT_SECTION_DLL_REDIRECTION, "comctl32.dll", &redirection);
-    module = new Module(sideBySide ? Module::ByName("comctl32.dll") : Module::FromSystemDirectory("comctl32.dll"));
-    return *module;
+    return sideBySide ? Module::ByName("comctl32.dll") : Module::FromSystemDirectory("comctl32.dll");
 }
 
-// InitCommonControlsEx arrived with comctl32 4.70; the classic call, which every version
-// has, registers the trackbar class where it is missing or fails.
+// comctl32 is loaded for the dialog only (a start of /s does not pay for its classes) and
+// kept for the process. InitCommonControlsEx arrived with comctl32 4.70; the classic call,
+// which every version has, registers the trackbar class where it is missing or fails.
 void InitCommonControlClasses() {
     using InitEx = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
     using Init = void(WINAPI*)();
-    const Module& comctl32 = CommonControls();
+    static const Module& comctl32 = *new Module(LoadCommonControls());
     INITCOMMONCONTROLSEX init{};
     init.dwSize = sizeof init;
     init.dwICC = 0xFF;

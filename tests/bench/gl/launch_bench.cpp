@@ -43,8 +43,8 @@ double TimeToFirstFrame(std::string command) {
     WaitForSingleObject(process.hProcess, 10000);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    // Wine can take a while to tear down a process it ended that had several threads, and
-    // its window stays on the screen until then: the next launch waits for black.
+    // Wine can take a while to tear down a process it ended, and the process's window stays
+    // on the screen until then: the next launch waits for black.
     const double ended = Now();
     while (Now() - ended < 10 && (GetPixel(screen, x, y) & 0xFFFFFF) != 0) Sleep(10);
     ReleaseDC(nullptr, screen);
