@@ -108,10 +108,13 @@ bool SetFormat(HDC dc, int format) {
 // A hidden window whose plain-format context tells what renderer the driver gives and
 // which pixel formats it offers: the saver window's own format can be set only once, so
 // it is asked here first. When the saver window gets the same plain format, the context
-// is handed over to it instead of a second one being made.
+// is handed over to it instead of a second one being made. The plain format is the one
+// already chosen on the saver window's device context: format numbers belong to the
+// display, not to a window, and choosing one again costs tens of milliseconds on drivers
+// that describe every format to compare them.
 class Probe {
 public:
-    Probe() {
+    explicit Probe(int plainFormat) : format_(plainFormat) {
         WNDCLASSA probeClass{};
         probeClass.lpfnWndProc = DefWindowProcA;
         probeClass.hInstance = g_instance;
@@ -119,9 +122,9 @@ public:
         RegisterClassA(&probeClass);
         window_ = CreateWindowExA(0, kClass, "", WS_POPUP, 0, 0, 8, 8, nullptr, nullptr, g_instance, nullptr);
         dc_ = window_ ? GetDC(window_) : nullptr;
-        PIXELFORMATDESCRIPTOR descriptor = PlainDescriptor();
-        format_ = dc_ ? ChoosePixelFormat(dc_, &descriptor) : 0;
-        if (format_ && SetPixelFormat(dc_, format_, &descriptor)) context_ = CreateCurrentContext(dc_);
+        PIXELFORMATDESCRIPTOR descriptor{};
+        if (dc_ && format_ && DescribePixelFormat(dc_, format_, sizeof descriptor, &descriptor) &&
+            SetPixelFormat(dc_, format_, &descriptor)) context_ = CreateCurrentContext(dc_);
         if (context_) {
             kind_ = ClassifyRenderer(reinterpret_cast<const char*>(glGetString(GL_VENDOR)),
                                      reinterpret_cast<const char*>(glGetString(GL_RENDERER)),
@@ -141,7 +144,6 @@ public:
     Probe& operator=(const Probe&) = delete;
 
     RendererKind Kind() const { return kind_; }
-    int PlainFormat() const { return format_; }
 
     // A pixel format for `target` with `samples` samples per pixel through
     // WGL_ARB_pixel_format; 0 when the driver has none or `samples` is below 2.
@@ -198,7 +200,7 @@ HGLRC CreateContextFor(HDC dc, int width, int height) {
     const PixelFormatFlags flags = FlagsOf(dc, plain);
     if (ClassifyRenderer(nullptr, nullptr, flags) == RendererKind::Software && !g_samplesInSoftware)
         return SetFormat(dc, plain) ? CreateCurrentContext(dc) : nullptr;
-    Probe probe;
+    Probe probe(plain);
     const RendererKind kind = g_samplesInSoftware ? RendererKind::Hardware : probe.Kind();
     const int samples = MultisampleSamples(kind, width, height, g_multisampleSamples);
     if (const int format = probe.MultisampleFormat(dc, samples)) {
@@ -208,8 +210,7 @@ HGLRC CreateContextFor(HDC dc, int width, int height) {
         }
         OutputDebugStringA("multisampled pixel format refused; using the plain one\n");
     }
-    const int format = probe.PlainFormat() ? probe.PlainFormat() : plain;
-    if (!SetFormat(dc, format)) return nullptr;
+    if (!SetFormat(dc, plain)) return nullptr;
     if (HGLRC handed = probe.HandOver(dc)) return handed;
     return CreateCurrentContext(dc);
 }

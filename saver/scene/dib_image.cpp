@@ -1,6 +1,7 @@
 // Bitmap resources as DIB sections; see dib_image.h.
 #include "dib_image.h"
 
+#include "packed_dib.h"
 #include "scene_view.h"
 
 DibImage::DibImage() { GdiFlush(); }
@@ -16,6 +17,20 @@ void DibImage::Clear() {
 
 bool DibImage::LoadFromResource(int id) {
     Clear();
+    // A resource stays mapped as long as the program runs: its rows need no copy.
+    const HMODULE module = GetModuleHandleA(nullptr);
+    if (HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), RT_BITMAP)) {
+        const HGLOBAL data = LoadResource(module, found);
+        PackedDibView view;
+        if (data && ReadPackedDib(LockResource(data), SizeofResource(module, found), view)) {
+            width_ = view.width;
+            height_ = view.height;
+            bytesPerPixel_ = view.bytesPerPixel;
+            stride_ = view.stride;
+            pixels_ = view.pixels;
+            return true;
+        }
+    }
     HANDLE loaded = LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0,
                                LR_CREATEDIBSECTION);
     if (!loaded) return false;

@@ -1,5 +1,6 @@
-// A device-independent bitmap loaded from the program's resources, with its pixels
-// exposed row by row for the texture upload.
+// A device-independent bitmap of the program's resources, with its pixels exposed row by
+// row for the texture upload: read in place when it is a plain bottom-up 24- or 32-bit
+// bitmap, else loaded as a DIB section by the system.
 #pragma once
 
 #include <windows.h>
@@ -11,8 +12,8 @@ public:
     DibImage(const DibImage&) = delete;
     DibImage& operator=(const DibImage&) = delete;
 
-    // Loads bitmap resource `id` of this program as a DIB section. True when it loaded
-    // and has 24 or 32 bits per pixel; otherwise the image is left empty.
+    // Loads bitmap resource `id` of this program. True when it loaded and has 24 or 32
+    // bits per pixel; otherwise the image is left empty.
     bool LoadFromResource(int id);
 
     // First byte of row y; row 0 is the bottom row of a bottom-up bitmap.
@@ -32,5 +33,5 @@ private:
     int bytesPerPixel_ = 0;
     int stride_ = 0;
     HBITMAP bitmap_ = nullptr;
-    unsigned char* pixels_ = nullptr;
+    const unsigned char* pixels_ = nullptr;  // in the resource itself, or in bitmap_
 };

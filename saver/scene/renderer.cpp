@@ -1,6 +1,6 @@
 // The logo scene's drawing: start-up, one frame, shut-down. The backdrop stays fixed in
 // the camera's frame; the logo turns by the spin angles in front of it. Each object is
-// compiled once into a display list at start-up.
+// unrolled once into vertex arrays at start-up.
 #include "scene.h"
 
 #include <GL/gl.h>
@@ -9,7 +9,7 @@
 #include "gl_context.h"
 #include "steady_clock.h"
 #include "model_resource.h"
-#include "object_lists.h"
+#include "object_arrays.h"
 #include "scene_state.h"
 #include "settings.h"
 #include "textures.h"
@@ -76,7 +76,7 @@ void InitScene(HWND window) {
     // Without a context (the pixel format failed) the loop is about to end: no textures.
     if (wglGetCurrentContext()) {
         SetUpTextures(g_scene.model);
-        CompileObjectLists(g_scene.model);
+        PrepareObjectArrays(g_scene.model);
     }
     backTextureSlot = ValidTextureSlot(backTextureSlot, g_scene.model.materialCount,
                                        DEFAULT_BACK_TEXTURE_SLOT);
@@ -106,7 +106,7 @@ void DrawObject(int objectIndex, int slot) {
         glDisable(GL_TEXTURE_2D);
         glColor3ub(255, 255, 255);
     }
-    CallObjectList(objectIndex);
+    DrawObjectArrays(model, objectIndex);
 }
 
 bool RenderFrame() {
@@ -135,7 +135,7 @@ bool RenderFrame() {
 }
 
 void ShutdownScene() {
-    DeleteObjectLists();
+    ReleaseObjectArrays();
     ReleaseTextures(g_scene.model);
     // Meshes and the appended texture materials alike: the next InitScene starts afresh.
     g_scene.model = Model{};

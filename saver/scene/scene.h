@@ -16,7 +16,7 @@
 void SetSceneMonitors(const std::vector<ScreenRect>& monitors, const ScreenRect& window);
 
 // Stores the saver window, creates its OpenGL context (CreateGlContext), loads the
-// model and textures, compiles the objects into display lists and turns the light on.
+// model and textures, unrolls the objects into vertex arrays and turns the light on.
 // Drawing may start on return.
 void InitScene(HWND window);
 
@@ -30,12 +30,12 @@ void SetProjection(int width, int height);
 // failed (lost, out of memory, or presenting failed): the caller makes it again.
 bool RenderFrame();
 
-// Draws model object `objectIndex` (its display list from InitScene) in the current
+// Draws model object `objectIndex` (its vertex arrays from InitScene) in the current
 // matrix, textured with texture slot `slot` when its material has a texture. Nothing for
 // a missing object.
 void DrawObject(int objectIndex, int slot);
 
-// Frees the display lists, textures and the whole model (meshes and materials), then
+// Frees the vertex arrays, textures and the whole model (meshes and materials), then
 // hands the context back (DestroyGlContext): a later InitScene starts as the first did.
 void ShutdownScene();
 

@@ -11,27 +11,14 @@ constexpr int kWeightBits = 14;
 constexpr std::uint32_t kOne = 1u << kWeightBits;
 constexpr int kCarryBits = 8;
 
-// The source cells [first, first + count) covering one output cell of a resampling from
-// `from` to `to` cells, with their area weights.
-struct Span {
-    int first = 0;
-    int count = 0;
-    int weightsAt = 0;  // index of the first weight in Spans::weights
-};
-
-struct Spans {
-    std::vector<Span> spans;
-    std::vector<std::uint32_t> weights;
-};
-
-Spans AreaSpans(int from, int to) {
-    Spans result;
+ScaleSpans SpansOf(int from, int to) {
+    ScaleSpans result;
     result.spans.resize(static_cast<std::size_t>(to));
     const double scale = static_cast<double>(from) / to;
     for (int i = 0; i < to; ++i) {
         const double start = i * scale;
         const double end = (i + 1) * scale;
-        Span& span = result.spans[static_cast<std::size_t>(i)];
+        ScaleSpans::Span& span = result.spans[static_cast<std::size_t>(i)];
         span.first = static_cast<int>(start);
         span.weightsAt = static_cast<int>(result.weights.size());
         std::uint32_t sum = 0;
@@ -55,10 +42,10 @@ Spans AreaSpans(int from, int to) {
 // One source row of N-byte pixels resampled across into out.width x N values with
 // kCarryBits fraction bits.
 template <int N>
-void ScaleRow(const std::uint8_t* row, const Spans& across, std::uint32_t* target) {
+void ScaleRow(const std::uint8_t* row, const ScaleSpans& across, std::uint32_t* target) {
     constexpr int kShift = kWeightBits - kCarryBits;
     const std::uint32_t* weights = across.weights.data();
-    for (const Span& span : across.spans) {
+    for (const ScaleSpans::Span& span : across.spans) {
         const std::uint32_t* w = weights + span.weightsAt;
         const std::uint8_t* p = row + static_cast<std::size_t>(span.first) * N;
         std::uint32_t sum[N] = {};
@@ -68,7 +55,7 @@ void ScaleRow(const std::uint8_t* row, const Spans& across, std::uint32_t* targe
     }
 }
 
-void ScaleRow(const std::uint8_t* row, const Spans& across, int bpp, std::uint32_t* target) {
+void ScaleRow(const std::uint8_t* row, const ScaleSpans& across, int bpp, std::uint32_t* target) {
     switch (bpp) {
     case 1: ScaleRow<1>(row, across, target); break;
     case 2: ScaleRow<2>(row, across, target); break;
@@ -88,53 +75,63 @@ int NearestPowerOfTwo(int size, int limit) {
     return power;
 }
 
+ScaledRows::ScaledRows(const std::uint8_t* pixels, int width, int height, int stride, int bytesPerPixel,
+                       int maxSide)
+    : pixels_(pixels), stride_(stride), bpp_(bytesPerPixel) {
+    if (!pixels || width < 1 || height < 1 || bytesPerPixel < 1 || bytesPerPixel > 4 ||
+        stride < width * bytesPerPixel)
+        return;
+    width_ = NearestPowerOfTwo(width, maxSide);
+    height_ = NearestPowerOfTwo(height, maxSide);
+    unscaled_ = width_ == width && height_ == height;
+    if (unscaled_) return;
+    across_ = SpansOf(width, width_);
+    down_ = SpansOf(height, height_);
+    const std::size_t rowValues = static_cast<std::size_t>(width_) * bpp_;
+    scaled_.resize(rowValues);
+    sums_.resize(rowValues);
+}
+
+void ScaledRows::Next(std::uint8_t* target) {
+    if (next_ >= height_) return;
+    const int y = next_++;
+    const std::size_t rowValues = static_cast<std::size_t>(width_) * bpp_;
+    if (unscaled_) {
+        const std::uint8_t* row = pixels_ + static_cast<std::size_t>(y) * stride_;
+        for (std::size_t x = 0; x < rowValues; ++x) target[x] = row[x];
+        return;
+    }
+    // The output row sums the across-scaled source rows of its span. Spans only move
+    // forwards and share at most their boundary row, so the last scaled row is kept.
+    constexpr std::uint32_t kHalf = 1u << (kWeightBits + kCarryBits - 1);
+    const ScaleSpans::Span& span = down_.spans[static_cast<std::size_t>(y)];
+    for (std::size_t v = 0; v < rowValues; ++v) sums_[v] = kHalf;
+    for (int k = 0; k < span.count; ++k) {
+        const int source = span.first + k;
+        if (source != scaledRow_) {
+            ScaleRow(pixels_ + static_cast<std::size_t>(source) * stride_, across_, bpp_, scaled_.data());
+            scaledRow_ = source;
+        }
+        const std::uint32_t w = down_.weights[static_cast<std::size_t>(span.weightsAt + k)];
+        for (std::size_t v = 0; v < rowValues; ++v) sums_[v] += w * scaled_[v];
+    }
+    for (std::size_t v = 0; v < rowValues; ++v) {
+        const std::uint32_t value = sums_[v] >> (kWeightBits + kCarryBits);
+        target[v] = static_cast<std::uint8_t>(value > 255 ? 255 : value);
+    }
+}
+
 TextureImage ScaleToPowerOfTwo(const std::uint8_t* pixels, int width, int height, int stride,
                                int bytesPerPixel, int maxSide) {
     TextureImage out;
-    if (!pixels || width < 1 || height < 1 || bytesPerPixel < 1 || bytesPerPixel > 4 ||
-        stride < width * bytesPerPixel)
-        return out;
-    const int bpp = bytesPerPixel;
-    out.width = NearestPowerOfTwo(width, maxSide);
-    out.height = NearestPowerOfTwo(height, maxSide);
-    out.bytesPerPixel = bpp;
-    const std::size_t rowValues = static_cast<std::size_t>(out.width) * bpp;
-    out.pixels.resize(rowValues * out.height);
-
-    if (out.width == width && out.height == height) {
-        for (int y = 0; y < height; ++y) {
-            const std::uint8_t* row = pixels + static_cast<std::size_t>(y) * stride;
-            std::uint8_t* target = &out.pixels[static_cast<std::size_t>(y) * rowValues];
-            for (std::size_t x = 0; x < rowValues; ++x) target[x] = row[x];
-        }
-        return out;
-    }
-
-    // Each output row sums the across-scaled source rows of its span. Spans only move
-    // forwards and share at most their boundary row, so the last scaled row is kept.
-    const Spans across = AreaSpans(width, out.width);
-    const Spans down = AreaSpans(height, out.height);
-    std::vector<std::uint32_t> scaled(rowValues), sums(rowValues);
-    int scaledRow = -1;
-    constexpr std::uint32_t kHalf = 1u << (kWeightBits + kCarryBits - 1);
-    for (int y = 0; y < out.height; ++y) {
-        const Span& span = down.spans[static_cast<std::size_t>(y)];
-        for (std::size_t v = 0; v < rowValues; ++v) sums[v] = kHalf;
-        for (int k = 0; k < span.count; ++k) {
-            const int source = span.first + k;
-            if (source != scaledRow) {
-                ScaleRow(pixels + static_cast<std::size_t>(source) * stride, across, bpp, scaled.data());
-                scaledRow = source;
-            }
-            const std::uint32_t w = down.weights[static_cast<std::size_t>(span.weightsAt + k)];
-            for (std::size_t v = 0; v < rowValues; ++v) sums[v] += w * scaled[v];
-        }
-        std::uint8_t* target = &out.pixels[static_cast<std::size_t>(y) * rowValues];
-        for (std::size_t v = 0; v < rowValues; ++v) {
-            const std::uint32_t value = sums[v] >> (kWeightBits + kCarryBits);
-            target[v] = static_cast<std::uint8_t>(value > 255 ? 255 : value);
-        }
-    }
+    ScaledRows rows(pixels, width, height, stride, bytesPerPixel, maxSide);
+    if (!rows.Valid()) return out;
+    out.width = rows.Width();
+    out.height = rows.Height();
+    out.bytesPerPixel = bytesPerPixel;
+    const std::size_t rowBytes = static_cast<std::size_t>(out.width) * bytesPerPixel;
+    out.pixels.resize(rowBytes * out.height);
+    for (int y = 0; y < out.height; ++y) rows.Next(&out.pixels[static_cast<std::size_t>(y) * rowBytes]);
     return out;
 }
 

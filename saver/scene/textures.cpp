@@ -1,5 +1,5 @@
 // Texture materials and mipmapped textures from the bitmap resources: each bitmap is
-// scaled at most once, then halved level by level; see textures.h.
+// scaled at most once, as it is sent, then halved level by level; see textures.h.
 #include "textures.h"
 
 #include <windows.h>
@@ -33,43 +33,50 @@ void AddTextureMaterial(Model& model, const char* name) {
     SetName(AppendMaterial(model).textureFile, name);
 }
 
-TextureSource ScaleForTexture(const DibImage& image) {
-    TextureSource source;
+namespace {
+// Rows of the first level made and sent at a time: few enough to stay in the cache, and
+// never a whole level held beside the texture's own copy.
+constexpr int kBandRows = 16;
+
+int Halved(int side) { return side > 1 ? side / 2 : 1; }
+}  // namespace
+
+void UploadMipmaps(const DibImage& image) {
     GLint glLimit = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &glLimit);
     const int maxSide = glLimit > 0 && glLimit < MAX_TEXTURE_SIDE ? glLimit : MAX_TEXTURE_SIDE;
-    const int width = image.Width(), height = image.Height(), bpp = image.BytesPerPixel();
-    source.width = NearestPowerOfTwo(width, maxSide);
-    source.height = NearestPowerOfTwo(height, maxSide);
-    source.bytesPerPixel = bpp;
-    if (source.width == width && source.height == height && image.Stride() == width * bpp) {
-        source.pixels = image.Pixels();  // already packed power-of-two rows: no copy
-        return source;
-    }
+    const int bpp = image.BytesPerPixel();
     // Scaled here rather than by GLU, whose scaling drops the top row on some systems.
-    source.scaled = ScaleToPowerOfTwo(image.Pixels(), width, height, image.Stride(), bpp, maxSide);
-    source.pixels = source.scaled.pixels.data();
-    return source;
-}
-
-void UploadMipmaps(const TextureSource& source) {
-    if (!source.pixels) return;
-    const GLenum format = source.bytesPerPixel == 4 ? GL_BGRA_EXT : GL_BGR_EXT;
+    ScaledRows rows(image.Pixels(), image.Width(), image.Height(), image.Stride(), bpp, maxSide);
+    if (!rows.Valid()) return;
+    int width = rows.Width(), height = rows.Height();
+    const GLenum format = bpp == 4 ? GL_BGRA_EXT : GL_BGR_EXT;
+    const std::size_t rowBytes = static_cast<std::size_t>(width) * bpp;
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    int width = source.width, height = source.height;
-    glTexImage2D(GL_TEXTURE_2D, 0, source.bytesPerPixel, width, height, 0, format, GL_UNSIGNED_BYTE,
-                 source.pixels);
-    // Level 1 goes into a buffer of its own size; every smaller level is built in place.
-    std::vector<std::uint8_t> level(static_cast<std::size_t>(width > 1 ? width / 2 : 1) *
-                                    (height > 1 ? height / 2 : 1) * source.bytesPerPixel);
-    const std::uint8_t* from = source.pixels;
-    for (int n = 1; width > 1 || height > 1; ++n) {
-        HalveImage(from, width, height, source.bytesPerPixel, level.data());
-        from = level.data();
-        width = width > 1 ? width / 2 : 1;
-        height = height > 1 ? height / 2 : 1;
-        glTexImage2D(GL_TEXTURE_2D, n, source.bytesPerPixel, width, height, 0, format, GL_UNSIGNED_BYTE,
-                     level.data());
+    // Packed power-of-two rows go over as they stand; others are made a band at a time.
+    const bool asItStands = rows.Unscaled() && static_cast<std::size_t>(image.Stride()) == rowBytes;
+    glTexImage2D(GL_TEXTURE_2D, 0, bpp, width, height, 0, format, GL_UNSIGNED_BYTE,
+                 asItStands ? image.Pixels() : nullptr);
+    if (width == 1 && height == 1) return;
+    // Level 1 is halved band by band from level 0; every smaller level is built in place.
+    std::vector<std::uint8_t> level(static_cast<std::size_t>(Halved(width)) * Halved(height) * bpp);
+    std::vector<std::uint8_t> band(asItStands ? 0 : rowBytes * (height > 1 ? kBandRows : 1));
+    for (int y = 0; y < height; y += kBandRows) {
+        const int count = std::min(kBandRows, height - y);
+        const std::uint8_t* from = image.Pixels() + static_cast<std::size_t>(y) * rowBytes;
+        if (!asItStands) {
+            for (int i = 0; i < count; ++i) rows.Next(&band[static_cast<std::size_t>(i) * rowBytes]);
+            glTexSubImage2D(GL_TEXTURE_2D, 0, 0, y, width, count, format, GL_UNSIGNED_BYTE, band.data());
+            from = band.data();
+        }
+        HalveImage(from, width, count, bpp, &level[static_cast<std::size_t>(y / 2) * Halved(width) * bpp]);
+    }
+    for (int n = 1;; ++n) {
+        width = Halved(width);
+        height = Halved(height);
+        glTexImage2D(GL_TEXTURE_2D, n, bpp, width, height, 0, format, GL_UNSIGNED_BYTE, level.data());
+        if (width == 1 && height == 1) break;
+        HalveImage(level.data(), width, height, bpp, level.data());
     }
 }
 
@@ -92,10 +99,9 @@ void CreateTexture(int slot) {
     }
     GLuint name = 0;
     try {
-        const TextureSource source = ScaleForTexture(image);
         glGenTextures(1, &name);
         glBindTexture(GL_TEXTURE_2D, name);
-        UploadMipmaps(source);
+        UploadMipmaps(image);
     } catch (const std::bad_alloc&) {
         if (name) glDeleteTextures(1, &name);
         glBindTexture(GL_TEXTURE_2D, 0);

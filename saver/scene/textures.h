@@ -15,29 +15,11 @@ extern unsigned int TextureTable[MAX_TEXTURES];
 // Appends a nameless material whose texture file is `name`.
 void AddTextureMaterial(Model& model, const char* name);
 
-// Level 0 of a texture: power-of-two sides, packed rows, bottom row first. `pixels` points
-// into the bitmap itself when it already has that shape, else into `scaled`.
-struct TextureSource {
-    const std::uint8_t* pixels = nullptr;
-    int width = 0;
-    int height = 0;
-    int bytesPerPixel = 0;
-    TextureImage scaled;
-    TextureSource() = default;
-    TextureSource(const TextureSource&) = delete;  // `pixels` may point into `scaled`
-    TextureSource& operator=(const TextureSource&) = delete;
-    TextureSource(TextureSource&&) = default;
-};
-
-// The scale step of CreateTexture: `image` at the nearest power-of-two sides no longer
-// than MAX_TEXTURE_SIDE or the context's limit. The result may point into `image`, which
-// must outlive it.
-TextureSource ScaleForTexture(const DibImage& image);
-
-// The mipmap step of CreateTexture: every level of the bound texture, from `source` down
-// to 1 x 1, each the halved level before it; three-byte sources as blue-green-red, four-
-// byte ones as blue-green-red-alpha.
-void UploadMipmaps(const TextureSource& source);
+// The texture step of CreateTexture: every level of the bound texture, the first being
+// `image` at the nearest power-of-two sides no longer than MAX_TEXTURE_SIDE or the
+// context's limit, each smaller one the halved level before it; three-byte images as
+// blue-green-red, four-byte ones as blue-green-red-alpha. Nothing for an empty image.
+void UploadMipmaps(const DibImage& image);
 
 // Makes TextureTable[slot] from bitmap resource TEXTURE_RESOURCE_BASE + slot. A bitmap
 // that is missing or not 24 or 32 bits per pixel, or that memory cannot hold while it is

@@ -9,7 +9,7 @@
 #include "bench_util.h"
 #include "dib_image.h"
 #include "model_resource.h"
-#include "object_lists.h"
+#include "object_arrays.h"
 #include "scene_view.h"
 #include "texture_names.h"
 #include "textures.h"
@@ -60,26 +60,27 @@ void PrintInitSceneBreakdown() {
         DibImage image;
         image.LoadFromResource(TEXTURE_RESOURCE_BASE + slot);
         const double decode = Lap(t);
-        const TextureSource source = ScaleForTexture(image);
-        const double scale = Lap(t);
         glGenTextures(1, &TextureTable[slot]);
         glBindTexture(GL_TEXTURE_2D, TextureTable[slot]);
-        UploadMipmaps(source);
+        UploadMipmaps(image);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
         const double mipmaps = Lap(t);
-        std::printf("init: texture %d %-12s %4d x %-4d to %4d x %-4d decode %5.1f ms, scale %5.1f ms, mipmaps %5.1f ms\n",
+        GLint width = 0, height = 0;
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+        std::printf("init: texture %d %-12s %4d x %-4d to %4d x %-4d decode %5.1f ms, scale and mipmaps %5.1f ms\n",
                     slot, slot < TEXTURE_NAME_COUNT ? TextureNameTable[slot] : "?", image.Width(), image.Height(),
-                    source.width, source.height, decode, scale, mipmaps);
+                    width, height, decode, mipmaps);
         // The first frame makes only the default backdrop's and logo's; the rest wait for use.
-        if (slot == DEFAULT_BACK_TEXTURE_SLOT || slot == DEFAULT_ICON_TEXTURE_SLOT) total += decode + scale + mipmaps;
+        if (slot == DEFAULT_BACK_TEXTURE_SLOT || slot == DEFAULT_ICON_TEXTURE_SLOT) total += decode + mipmaps;
     }
-    CompileObjectLists(model);
+    PrepareObjectArrays(model);
     const double lists = Lap(t);
-    std::printf("init: display lists %.1f ms\n", lists);
+    std::printf("init: vertex arrays %.1f ms\n", lists);
     total += lists;
     std::printf("init: steps before the first frame add up to %.0f ms\n", total);
-    DeleteObjectLists();
+    ReleaseObjectArrays();
     ReleaseTextures(model);
     ReleaseSaverContext();
     DestroyWindow(window);

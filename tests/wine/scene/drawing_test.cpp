@@ -1,4 +1,4 @@
-// The scene with the shipped art, drawn from its display lists next to the immediate-mode
+// The scene with the shipped art, drawn from its vertex arrays next to the immediate-mode
 // reference, and its textures next to the exact scaler with GLU's mipmaps, in one run.
 #include "dib_image.h"
 #include "immediate_drawing.h"
@@ -83,7 +83,7 @@ int WorstDifference(const Texels& a, const Texels& b) {
 }
 }  // namespace
 
-TEST(Drawing, DisplayListsShowWhatImmediateModeShowed) {
+TEST(Drawing, VertexArraysShowWhatImmediateModeShowed) {
     SceneWindow scene;
     ASSERT_GE(g_scene.model.objectCount, 2);
     const Box all{0, 0, kWidth, kHeight};
@@ -95,7 +95,7 @@ TEST(Drawing, DisplayListsShowWhatImmediateModeShowed) {
     EXPECT_GT(Count(lit, lit.Centre(0.4), IsGreen), 300);  // the grass logo is there
     EXPECT_LE(WorstDifference(lit, litReference), 1);
 
-    // Lighting off and other textures for both: the lists follow the switches.
+    // Lighting off and other textures for both: the drawing follows the switches.
     ToggleLighting();
     CycleBackTexture();
     CycleIconTexture();
