@@ -1,4 +1,4 @@
-// Bitmap resources as DIB sections; see dib_image.h.
+// Bitmap resources read in place, or else as DIB sections; see dib_image.h.
 #include "dib_image.h"
 
 #include "packed_dib.h"
@@ -31,7 +31,7 @@ bool DibImage::LoadFromResource(int id) {
             return true;
         }
     }
-    HANDLE loaded = LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0,
+    HANDLE loaded = LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0,
                                LR_CREATEDIBSECTION);
     if (!loaded) return false;
     HBITMAP bitmap = static_cast<HBITMAP>(loaded);
