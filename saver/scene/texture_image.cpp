@@ -121,20 +121,6 @@ void ScaledRows::Next(std::uint8_t* target) {
     }
 }
 
-TextureImage ScaleToPowerOfTwo(const std::uint8_t* pixels, int width, int height, int stride,
-                               int bytesPerPixel, int maxSide) {
-    TextureImage out;
-    ScaledRows rows(pixels, width, height, stride, bytesPerPixel, maxSide);
-    if (!rows.Valid()) return out;
-    out.width = rows.Width();
-    out.height = rows.Height();
-    out.bytesPerPixel = bytesPerPixel;
-    const std::size_t rowBytes = static_cast<std::size_t>(out.width) * bytesPerPixel;
-    out.pixels.resize(rowBytes * out.height);
-    for (int y = 0; y < out.height; ++y) rows.Next(&out.pixels[static_cast<std::size_t>(y) * rowBytes]);
-    return out;
-}
-
 void HalveImage(const std::uint8_t* from, int width, int height, int bytesPerPixel, std::uint8_t* to) {
     const int w = width > 1 ? width / 2 : 1, h = height > 1 ? height / 2 : 1;
     const std::size_t bpp = static_cast<std::size_t>(bytesPerPixel);

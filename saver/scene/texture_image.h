@@ -5,14 +5,6 @@
 #include <cstdint>
 #include <vector>
 
-// Tightly packed pixels, bottom row first, channels in the bitmap's own order.
-struct TextureImage {
-    int width = 0;
-    int height = 0;
-    int bytesPerPixel = 0;
-    std::vector<std::uint8_t> pixels;
-};
-
 // The power of two nearest to `size` (the larger one on a tie), at least 1 and at most
 // `limit` (itself a power of two).
 int NearestPowerOfTwo(int size, int limit);
@@ -61,10 +53,6 @@ private:
     int scaledRow_ = -1;  // source row held in scaled_
     std::vector<std::uint32_t> scaled_, sums_;
 };
-
-// All the rows of ScaledRows in one image; an empty result where it has none.
-TextureImage ScaleToPowerOfTwo(const std::uint8_t* pixels, int width, int height, int stride,
-                               int bytesPerPixel, int maxSide);
 
 // The next mipmap level of a packed width x height image: each side halved (a side of 1
 // stays 1), each pixel the rounded mean of the two or four it replaces. `to` may be

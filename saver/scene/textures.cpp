@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "texture_image.h"
 #include "texture_names.h"
 
 #ifndef GL_BGR_EXT
@@ -27,19 +28,17 @@ unsigned int TextureTable[MAX_TEXTURES];
 namespace {
 // Slots whose material names a texture file and which have not been made or tried yet.
 bool g_pending[MAX_TEXTURES];
-}  // namespace
 
-void AddTextureMaterial(Model& model, const char* name) {
-    SetName(AppendMaterial(model).textureFile, name);
-}
-
-namespace {
 // Rows of the first level made and sent at a time: few enough to stay in the cache, and
 // never a whole level held beside the texture's own copy.
 constexpr int kBandRows = 16;
 
 int Halved(int side) { return side > 1 ? side / 2 : 1; }
 }  // namespace
+
+void AddTextureMaterial(Model& model, const char* name) {
+    SetName(AppendMaterial(model).textureFile, name);
+}
 
 void UploadMipmaps(const DibImage& image) {
     GLint glLimit = 0;

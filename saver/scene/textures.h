@@ -5,7 +5,6 @@
 
 #include "dib_image.h"
 #include "model.h"
-#include "texture_image.h"
 
 constexpr int MAX_TEXTURES = 100;
 

@@ -84,3 +84,17 @@ TextureImage ReferenceScaleToPowerOfTwo(const std::uint8_t* pixels, int width, i
     }
     return out;
 }
+
+TextureImage ScaleToPowerOfTwo(const std::uint8_t* pixels, int width, int height, int stride,
+                               int bytesPerPixel, int maxSide) {
+    TextureImage out;
+    ScaledRows rows(pixels, width, height, stride, bytesPerPixel, maxSide);
+    if (!rows.Valid()) return out;
+    out.width = rows.Width();
+    out.height = rows.Height();
+    out.bytesPerPixel = bytesPerPixel;
+    const std::size_t rowBytes = static_cast<std::size_t>(out.width) * bytesPerPixel;
+    out.pixels.resize(rowBytes * out.height);
+    for (int y = 0; y < out.height; ++y) rows.Next(&out.pixels[static_cast<std::size_t>(y) * rowBytes]);
+    return out;
+}
